@@ -1,0 +1,24 @@
+# Spiravel: `make run` starts the viewer, `make test` runs the whole suite.
+BUILD := build
+XVFB := xvfb-run -a -s "-screen 0 1600x1000x24"
+
+.PHONY: setup build run test bench screenshot clean
+
+setup:
+	@sh tools/setup.sh
+
+build: setup
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(BUILD) -j $$(nproc)
+
+run: build
+	$(BUILD)/spiravel
+
+test: build
+	cd $(BUILD) && $(XVFB) ctest --output-on-failure -j $$(nproc)
+
+bench: build
+	@for b in $(BUILD)/bench/*_bench; do [ -x "$$b" ] && $(XVFB) "$$b" || exit 1; done
+
+clean:
+	rm -rf $(BUILD)

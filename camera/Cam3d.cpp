@@ -1,0 +1,47 @@
+#include "Cam3d.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+namespace {
+constexpr double degreesPerRadian = 57.29577951308232;
+}
+
+void Cam3d::setCoord(Coord const& c) { coord = c; }
+
+void Cam3d::applyProjection() {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    // A view shrunk to nothing shows nothing; keep the angles finite for when it grows back.
+    if (viewport[2] > 0 && viewport[3] > 0) {
+        const double aspect = double(viewport[2]) / double(viewport[3]);
+        if (keepHorizontal)
+            fovV = float(fovH / aspect);
+        else
+            fovH = float(fovV * aspect);
+        gluPerspective(fovV, aspect, nearClip_, farClip_);
+    }
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void Cam3d::applyView() {
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glRotatef(-90, 1, 0, 0);
+    glRotatef(float(-coord.angles[2] * degreesPerRadian), 0, 1, 0);
+    glRotatef(float(-coord.angles[1] * degreesPerRadian), 1, 0, 0);
+    glRotatef(float(-coord.angles[0] * degreesPerRadian), 0, 0, 1);
+    glTranslatef(float(-coord.position[0]), float(-coord.position[1]), float(-coord.position[2]));
+}
+
+void Cam3d::setHorizontalFov(float degrees) {
+    fovH = degrees;
+    keepHorizontal = true;
+}
+
+void Cam3d::setVerticalFov(float degrees) {
+    fovV = degrees;
+    keepHorizontal = false;
+}

@@ -1,0 +1,180 @@
+#include "support/ProgramUnderTest.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstring>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+bool before(Clock::time_point deadline) { return Clock::now() < deadline; }
+
+Clock::time_point deadlineIn(double seconds) {
+    return Clock::now() + std::chrono::milliseconds(long(seconds * 1000));
+}
+
+std::string titleOf(Display* d, Window w) {
+    char* name = nullptr;
+    std::string title;
+    if (XFetchName(d, w, &name) && name) {
+        title = name;
+        XFree(name);
+    }
+    return title;
+}
+
+Window findByTitle(Display* d, Window parent, const std::string& prefix) {
+    Window root, parentOut, *children = nullptr;
+    unsigned count = 0;
+    if (!XQueryTree(d, parent, &root, &parentOut, &children, &count))
+        return 0;
+    Window found = 0;
+    for (unsigned i = 0; i < count && !found; ++i) {
+        if (titleOf(d, children[i]).rfind(prefix, 0) == 0) {
+            XWindowAttributes a;
+            if (XGetWindowAttributes(d, children[i], &a) && a.map_state == IsViewable)
+                found = children[i];
+        }
+        if (!found)
+            found = findByTitle(d, children[i], prefix);
+    }
+    if (children)
+        XFree(children);
+    return found;
+}
+
+// Origin of the window on the screen.
+void screenOrigin(Display* d, Window w, int& x, int& y) {
+    Window child;
+    XTranslateCoordinates(d, w, DefaultRootWindow(d), 0, 0, &x, &y, &child);
+}
+
+}  // namespace
+
+void pauseSeconds(double seconds) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(long(seconds * 1000)));
+}
+
+ProgramUnderTest::ProgramUnderTest() {
+    display_ = XOpenDisplay(nullptr);
+    if (!display_)
+        throw std::runtime_error("no X display");
+    pid_ = fork();
+    if (pid_ == 0) {
+        execl(SPIRAVEL_EXE, SPIRAVEL_EXE, static_cast<char*>(nullptr));
+        _exit(127);
+    }
+}
+
+ProgramUnderTest::~ProgramUnderTest() {
+    if (pid_ > 0) {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+    }
+    XCloseDisplay(display_);
+}
+
+Window ProgramUnderTest::waitForWindow(const std::string& titlePrefix, double timeoutSeconds) {
+    const auto deadline = deadlineIn(timeoutSeconds);
+    do {
+        if (Window w = findByTitle(display_, DefaultRootWindow(display_), titlePrefix))
+            return w;
+        pauseSeconds(0.05);
+    } while (before(deadline));
+    return 0;
+}
+
+int ProgramUnderTest::countPixels(Window w, int x, int y, int width, int height,
+                                  const std::function<bool(const Rgb&)>& predicate) {
+    int ox, oy;
+    screenOrigin(display_, w, ox, oy);
+    XImage* image = XGetImage(display_, DefaultRootWindow(display_), ox + x, oy + y,
+                              unsigned(width), unsigned(height), AllPlanes, ZPixmap);
+    if (!image)
+        return 0;
+    int count = 0;
+    for (int j = 0; j < height; ++j)
+        for (int i = 0; i < width; ++i) {
+            const unsigned long p = XGetPixel(image, i, j);
+            const Rgb rgb = {int((p >> 16) & 0xff), int((p >> 8) & 0xff), int(p & 0xff)};
+            if (predicate(rgb))
+                ++count;
+        }
+    XDestroyImage(image);
+    return count;
+}
+
+Rgb ProgramUnderTest::pixelAt(Window w, int x, int y) {
+    Rgb result = {-1, -1, -1};
+    countPixels(w, x, y, 1, 1, [&](const Rgb& p) {
+        result = p;
+        return true;
+    });
+    return result;
+}
+
+bool ProgramUnderTest::waitForPixels(Window w, int x, int y, int width, int height,
+                                     const std::function<bool(const Rgb&)>& predicate,
+                                     double timeoutSeconds) {
+    const auto deadline = deadlineIn(timeoutSeconds);
+    do {
+        if (countPixels(w, x, y, width, height, predicate) > 0)
+            return true;
+        pauseSeconds(0.05);
+    } while (before(deadline));
+    return false;
+}
+
+void ProgramUnderTest::movePointer(Window w, int x, int y) {
+    int ox, oy;
+    screenOrigin(display_, w, ox, oy);
+    XTestFakeMotionEvent(display_, DefaultScreen(display_), ox + x, oy + y, CurrentTime);
+    XFlush(display_);
+}
+
+void ProgramUnderTest::pressButton(int button) {
+    XTestFakeButtonEvent(display_, unsigned(button), True, CurrentTime);
+    XFlush(display_);
+}
+
+void ProgramUnderTest::releaseButton(int button) {
+    XTestFakeButtonEvent(display_, unsigned(button), False, CurrentTime);
+    XFlush(display_);
+}
+
+void ProgramUnderTest::closeWindow(Window w) {
+    XEvent e;
+    std::memset(&e, 0, sizeof e);
+    e.xclient.type = ClientMessage;
+    e.xclient.window = w;
+    e.xclient.message_type = XInternAtom(display_, "WM_PROTOCOLS", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = long(XInternAtom(display_, "WM_DELETE_WINDOW", False));
+    e.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display_, w, False, NoEventMask, &e);
+    XFlush(display_);
+}
+
+int ProgramUnderTest::waitForExit(double timeoutSeconds) {
+    const auto deadline = deadlineIn(timeoutSeconds);
+    do {
+        int status = 0;
+        const pid_t r = waitpid(pid_, &status, WNOHANG);
+        if (r == pid_) {
+            pid_ = -1;
+            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        }
+        pauseSeconds(0.05);
+    } while (before(deadline));
+    return -1;
+}

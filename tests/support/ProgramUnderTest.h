@@ -1,0 +1,54 @@
+// Runs the real program under the virtual X server and drives it from
+// outside, as a person would: find its windows, read the screen, move and
+// press the pointer, close windows, and collect the exit status.
+#pragma once
+
+#include "support/GlContext.h"
+
+#include <functional>
+#include <string>
+#include <sys/types.h>
+
+// Xlib's handles, without its macros in every test.
+typedef struct _XDisplay Display;
+using Window = unsigned long;
+
+class ProgramUnderTest {
+public:
+    ProgramUnderTest();   // starts the program
+    ~ProgramUnderTest();  // kills it if it still runs
+
+    // The top-level window whose title starts with prefix, once mapped; 0 on timeout.
+    Window waitForWindow(const std::string& titlePrefix, double timeoutSeconds = 20);
+
+    // Screen pixel at (x, y) relative to the window's top-left corner.
+    Rgb pixelAt(Window w, int x, int y);
+    // Number of pixels of the rectangle that satisfy the predicate.
+    int countPixels(Window w, int x, int y, int width, int height,
+                    const std::function<bool(const Rgb&)>& predicate);
+    // Waits until some pixel of the rectangle satisfies the predicate.
+    bool waitForPixels(Window w, int x, int y, int width, int height,
+                       const std::function<bool(const Rgb&)>& predicate,
+                       double timeoutSeconds = 20);
+
+    // Pointer actions through the X test extension, in window coordinates.
+    void movePointer(Window w, int x, int y);
+    void pressButton(int button);
+    void releaseButton(int button);
+
+    // What the window manager's close box does.
+    void closeWindow(Window w);
+
+    // The exit status once the program has ended; -1 if it did not end in time
+    // or did not exit normally.
+    int waitForExit(double timeoutSeconds = 20);
+
+    Display* display() { return display_; }
+
+private:
+    Display* display_ = nullptr;
+    pid_t pid_ = -1;
+};
+
+// Pauses without blocking the test's own toolkit, if any.
+void pauseSeconds(double seconds);

@@ -1,0 +1,34 @@
+#include "FltkAdaptor.h"
+
+#include <FL/Fl.H>
+#include <FL/gl.h>
+
+FltkAdaptor::FltkAdaptor(int x, int y, int w, int h, const char* label)
+    : Fl_Gl_Window(x, y, w, h, label) {}
+
+FltkAdaptor::~FltkAdaptor() = default;
+
+void FltkAdaptor::draw() {
+    glViewport(0, 0, w(), h());
+    glEnable(GL_DEPTH_TEST);
+    paint.emit();
+    redraw();
+}
+
+int FltkAdaptor::handle(int event) {
+    switch (event) {
+    case FL_PUSH:
+    case FL_RELEASE: {
+        const int button = Fl::event_button();
+        if (button >= 1 && button <= 3)
+            mouse.emit(button, event == FL_PUSH, Fl::event_x(), Fl::event_y());
+        return 1;
+    }
+    case FL_DRAG:
+    case FL_MOVE:
+        mouse.emit(0, false, Fl::event_x(), Fl::event_y());
+        return 1;
+    default:
+        return Fl_Gl_Window::handle(event);
+    }
+}

@@ -1,0 +1,29 @@
+// The OpenGL view: the one place where the toolkit's window events enter the
+// component world. Every draw becomes one paint, every pointer event one mouse.
+#pragma once
+
+#include "core/sigslot.h"
+
+#include <FL/Fl_Gl_Window.H>
+
+class FltkAdaptor : public Fl_Gl_Window, public sigslot::has_slots<> {
+public:
+    FltkAdaptor(int x, int y, int w, int h, const char* label = nullptr);
+    ~FltkAdaptor() override;
+
+    bool continuous = true;     // redraw on every pass of the frame loop
+    bool redrawPending = true;  // one-shot redraw request while not continuous
+
+    sigslot::signal0<> paint;
+    sigslot::signal2<int, bool> key;
+    // (button 1..3, or 0 for motion; pressed; x; y downward from the view's top-left)
+    sigslot::signal4<int, bool, int, int> mouse;
+
+    void setContinuous(bool on) { continuous = on; }
+    void requestRedraw() { redrawPending = true; }
+
+    int handle(int event) override;
+
+protected:
+    void draw() override;
+};
