@@ -4,6 +4,8 @@
 #include "core/Channel.h"
 #include "core/ClearBuffers.h"
 #include "core/FrameClock.h"
+#include "core/MyLight.h"
+#include "core/SmallOSD.h"
 #include "core/VSyncHack.h"
 #include "window/FltkAdaptor.h"
 
@@ -12,6 +14,8 @@
 
 // The process-wide display components.
 VSyncHack vsyncHack;
+SmallOSD smallOSD;
+MyLight myLight;
 
 int main() {
     // 1. The OpenGL visual: double buffer, alpha, depth.
@@ -34,6 +38,7 @@ int main() {
     // 6. The view's paint.
     glView.paint.connect(&vsyncHack, &VSyncHack::apply);           // 38
     glView.paint.connect(&channel, &Channel::runFrame);             // 39
+    glView.paint.connect(&smallOSD, &SmallOSD::render);             // 40
 
     // 7. The start colour.
     clearBuffers.setColor(Vec<float, 3>(0.5f, 0.7f, 0.9f));
@@ -43,6 +48,7 @@ int main() {
     channel.stageProjection.connect(&cam3d, &Cam3d::applyProjection);        // 44
     channel.stageView.connect(&cam3d, &Cam3d::applyView);                    // 45
     channel.stageTime.connect(&frameClock, &FrameClock::advance);            // 46
+    channel.stageLight.connect(&myLight, &MyLight::enable);                  // 47
 
     // 9. The start pose: above the flower, looking up until navigation takes over.
     Coord start;

@@ -1,0 +1,5 @@
+#include "MyLight.h"
+
+#include <GL/gl.h>
+
+void MyLight::enable() { glEnable(GL_LIGHT0); }

@@ -1,0 +1,41 @@
+#include "SmallOSD.h"
+
+#include <FL/Enumerations.H>
+#include <FL/gl.h>
+
+#include <cstdio>
+
+void SmallOSD::setPeriod(double period) {
+    char number[32];
+    std::snprintf(number, sizeof number, "%g", period);
+    text = "Period: ";
+    text += number;
+}
+
+void SmallOSD::render() {
+    if (!visible)
+        return;
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    glPushAttrib(GL_DEPTH_BUFFER_BIT);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(0, viewport[2], 0, viewport[3], -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glDisable(GL_DEPTH_TEST);  // the text is never hidden by the scene
+
+    gl_font(FL_HELVETICA_BOLD, 20);
+    glColor3f(0, 0, 0);
+    gl_draw(text.c_str(), 22.0f, 20.0f);
+    glColor3f(1, 1, 1);
+    gl_draw(text.c_str(), 20.0f, 22.0f);
+
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopMatrix();
+    glPopAttrib();
+}
