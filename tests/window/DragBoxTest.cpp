@@ -1,0 +1,196 @@
+#include "window/DragBox.h"
+#include "window/MouseMUX.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+#include <vector>
+
+// Beside DragEvent, so the standard algorithms find them.
+static bool operator==(const DragEvent& a, const DragEvent& b) {
+    return std::tie(a.start, a.end, a.x, a.y, a.xp, a.yp, a.xi, a.yi) ==
+           std::tie(b.start, b.end, b.x, b.y, b.xp, b.yp, b.xi, b.yi);
+}
+
+static std::ostream& operator<<(std::ostream& o, const DragEvent& e) {
+    return o << "{start " << e.start << ", end " << e.end << ", " << e.x << "," << e.y
+             << " prev " << e.xp << "," << e.yp << " initial " << e.xi << "," << e.yi << "}";
+}
+
+namespace {
+
+DragEvent drag(bool start, bool end, int x, int y, int xp, int yp, int xi, int yi) {
+    DragEvent e;
+    e.start = start;
+    e.end = end;
+    e.x = x;
+    e.y = y;
+    e.xp = xp;
+    e.yp = yp;
+    e.xi = xi;
+    e.yi = yi;
+    return e;
+}
+
+struct DragRecorder : sigslot::has_slots<> {
+    std::vector<DragEvent> left, middle, right;
+    void onLeft(DragEvent const& e) { left.push_back(e); }
+    void onMiddle(DragEvent const& e) { middle.push_back(e); }
+    void onRight(DragEvent const& e) { right.push_back(e); }
+    std::size_t total() const { return left.size() + middle.size() + right.size(); }
+};
+
+class Drags : public ::testing::Test {
+protected:
+    Drags() {
+        box.leftDrag.connect(&rec, &DragRecorder::onLeft);
+        box.middleDrag.connect(&rec, &DragRecorder::onMiddle);
+        box.rightDrag.connect(&rec, &DragRecorder::onRight);
+    }
+    DragBox box;
+    DragRecorder rec;
+};
+
+TEST_F(Drags, LeftDragSendsBeginMoveAndEnd) {
+    box.mouseEvent(1, true, 100, 50);
+    box.mouseEvent(0, false, 104, 53);
+    box.mouseEvent(1, false, 110, 60);
+
+    const std::vector<DragEvent> expected = {
+        drag(true, false, 100, 50, 100, 50, 100, 50),
+        drag(false, false, 104, 53, 100, 50, 100, 50),
+        drag(false, true, 104, 53, 104, 53, 100, 50),
+    };
+    EXPECT_EQ(rec.left, expected);
+    EXPECT_TRUE(rec.middle.empty());
+    EXPECT_TRUE(rec.right.empty());
+}
+
+TEST_F(Drags, EachMotionCarriesThePreviousPositionOfTheSameDrag) {
+    box.mouseEvent(3, true, 10, 10);
+    box.mouseEvent(0, false, 12, 15);
+    box.mouseEvent(0, true, 20, 30);  // motion, whatever the pressed flag says
+    box.mouseEvent(3, false, 0, 0);
+    ASSERT_EQ(rec.right.size(), 4u);
+    EXPECT_EQ(rec.right[2], drag(false, false, 20, 30, 12, 15, 10, 10));
+    EXPECT_EQ(rec.right[3], drag(false, true, 20, 30, 20, 30, 10, 10));
+}
+
+TEST_F(Drags, EachButtonHasItsOwnSignal) {
+    box.mouseEvent(2, true, 1, 2);
+    box.mouseEvent(2, false, 1, 2);
+    EXPECT_EQ(rec.middle.size(), 2u);
+    box.mouseEvent(3, true, 1, 2);
+    box.mouseEvent(3, false, 1, 2);
+    EXPECT_EQ(rec.right.size(), 2u);
+    EXPECT_TRUE(rec.left.empty());
+}
+
+TEST_F(Drags, IdleIgnoresMotionAndStrayReleases) {
+    box.mouseEvent(0, false, 5, 5);
+    box.mouseEvent(0, true, 5, 5);
+    box.mouseEvent(1, false, 5, 5);
+    box.mouseEvent(3, false, 5, 5);
+    EXPECT_EQ(rec.total(), 0u);
+
+    // ...and still begins a drag afterwards.
+    box.mouseEvent(1, true, 7, 8);
+    EXPECT_EQ(rec.left.size(), 1u);
+}
+
+TEST_F(Drags, SecondButtonEndsTheDragAndItsReleaseIsIgnored) {
+    box.mouseEvent(1, true, 100, 50);
+    box.mouseEvent(0, false, 101, 51);
+    box.mouseEvent(3, true, 102, 52);  // ends the left drag
+    box.mouseEvent(3, false, 102, 52);
+    box.mouseEvent(1, false, 102, 52);
+    box.mouseEvent(0, false, 103, 53);
+
+    ASSERT_EQ(rec.left.size(), 3u);
+    EXPECT_EQ(rec.left.back(), drag(false, true, 101, 51, 101, 51, 100, 50));
+    EXPECT_TRUE(rec.right.empty());
+}
+
+TEST_F(Drags, FourthButtonDragsSilentlyAndReturnsToIdle) {
+    box.mouseEvent(4, true, 1, 1);
+    box.mouseEvent(0, false, 2, 2);
+    box.mouseEvent(1, true, 3, 3);  // ends the silent drag, begins nothing
+    EXPECT_EQ(rec.total(), 0u);
+
+    box.mouseEvent(1, true, 4, 4);
+    ASSERT_EQ(rec.left.size(), 1u);
+    EXPECT_EQ(rec.left[0], drag(true, false, 4, 4, 4, 4, 4, 4));
+}
+
+// A receiver that feeds the box while it is sending sees its input ignored.
+struct Reentrant : sigslot::has_slots<> {
+    DragBox* box = nullptr;
+    std::vector<DragEvent> seen;
+    void onLeft(DragEvent const& e) {
+        seen.push_back(e);
+        box->mouseEvent(0, false, 999, 999);
+        box->mouseEvent(2, true, 999, 999);
+    }
+};
+
+TEST(DragBoxReentry, InputDuringBeginningOrEndingIsIgnored) {
+    DragBox box;
+    Reentrant r;
+    r.box = &box;
+    box.leftDrag.connect(&r, &Reentrant::onLeft);
+
+    box.mouseEvent(1, true, 10, 20);
+    box.mouseEvent(1, false, 10, 20);
+    ASSERT_EQ(r.seen.size(), 2u);
+    EXPECT_EQ(r.seen[1], drag(false, true, 10, 20, 10, 20, 10, 20));
+
+    // Back in idle: the next press begins a fresh drag.
+    box.mouseEvent(1, true, 30, 40);
+    ASSERT_EQ(r.seen.size(), 3u);
+    EXPECT_EQ(r.seen[2], drag(true, false, 30, 40, 30, 40, 30, 40));
+}
+
+struct OutputRecorder : sigslot::has_slots<> {
+    std::vector<std::tuple<int, int, bool, int, int>> events;  // output, then the event
+    void on1(int b, bool p, int x, int y) { events.emplace_back(1, b, p, x, y); }
+    void on2(int b, bool p, int x, int y) { events.emplace_back(2, b, p, x, y); }
+    void on3(int b, bool p, int x, int y) { events.emplace_back(3, b, p, x, y); }
+    void on4(int b, bool p, int x, int y) { events.emplace_back(4, b, p, x, y); }
+};
+
+class Routing : public ::testing::Test {
+protected:
+    Routing() {
+        mux.output1.connect(&rec, &OutputRecorder::on1);
+        mux.output2.connect(&rec, &OutputRecorder::on2);
+        mux.output3.connect(&rec, &OutputRecorder::on3);
+        mux.output4.connect(&rec, &OutputRecorder::on4);
+    }
+    MouseMUX mux;
+    OutputRecorder rec;
+};
+
+TEST_F(Routing, ForwardsEverythingUnchangedToOutputOneAtFirst) {
+    mux.route(2, true, 10, 20);
+    mux.route(0, false, -5, 7000);
+    using E = std::tuple<int, int, bool, int, int>;
+    EXPECT_EQ(rec.events, (std::vector<E>{E(1, 2, true, 10, 20), E(1, 0, false, -5, 7000)}));
+}
+
+TEST_F(Routing, SelectorPicksTheOutputAndOtherValuesSilenceAll) {
+    for (int output : {2, 3, 4}) {
+        mux.select(output);
+        mux.route(1, true, output, 0);
+    }
+    for (int output : {0, 5, -1}) {
+        mux.select(output);
+        mux.route(1, true, 0, 0);
+    }
+    ASSERT_EQ(rec.events.size(), 3u);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(std::get<0>(rec.events[i]), i + 2);
+        EXPECT_EQ(std::get<3>(rec.events[i]), i + 2);
+    }
+}
+
+}  // namespace
