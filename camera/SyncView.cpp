@@ -1,0 +1,23 @@
+#include "SyncView.h"
+
+void SyncView::tick(FrameRef const& frame) {
+    // The navigator's answer replaces coord while the request is still being
+    // sent, so the request carries a copy.
+    const Coord current = coord;
+    frameOut.emit(current, frame);
+}
+
+void SyncView::setCoord(Coord const& c) {
+    coordOut.emit(c);
+    coord = c;
+}
+
+void SyncViewMUX::step(Coord const& c, FrameRef const& frame) {
+    switch (mode) {
+    case 1: modeOut1.emit(c, frame); break;
+    case 2: modeOut2.emit(c, frame); break;
+    case 3: modeOut3.emit(c, frame); break;
+    case 4: modeOut4.emit(c, frame); break;
+    default: break;
+    }
+}

@@ -1,0 +1,127 @@
+#include "camera/Cam3d.h"
+#include "camera/FreeFly.h"
+#include "camera/Orientation.h"
+#include "camera/SyncView.h"
+#include "camera/TrackView.h"
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+namespace {
+
+using V3 = Vec<double, 3>;
+constexpr double pitchLimit = 1.5707806188316287;
+
+void expectSame(const Coord& a, const Coord& b) {
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(a.position[i], b.position[i]) << "position " << i;
+        EXPECT_EQ(a.angles[i], b.angles[i]) << "angle " << i;
+    }
+}
+
+// The pose loop wired as the program wires it.
+class PoseLoop : public ::testing::Test {
+protected:
+    PoseLoop() {
+        syncView.coordOut.connect(&cam, &Cam3d::setCoord);
+        syncView.frameOut.connect(&mux, &SyncViewMUX::step);
+        mux.coordOut.connect(&syncView, &SyncView::setCoord);
+        mux.modeOut1.connect(&track, &TrackView::step);
+        mux.modeOut2.connect(&fly, &FreeFly::step);
+        track.coordOut.connect(&mux, &SyncViewMUX::setCoord);
+        fly.coordOut.connect(&mux, &SyncViewMUX::setCoord);
+
+        Coord start;
+        start.position = V3(0, 0, 3);
+        start.angles = V3(0, 1.5707963267948966, 0);
+        syncView.initCoord(start);
+    }
+    void frames(int n, float delta = 0.02f) {
+        for (int i = 0; i < n; ++i) {
+            frame.delta = delta;
+            syncView.tick(frame);
+            ++frame.number;
+        }
+    }
+    Coord stored() {
+        Coord c;
+        syncView.getCoord(c);
+        return c;
+    }
+
+    Cam3d cam;
+    SyncView syncView;
+    SyncViewMUX mux;
+    FreeFly fly;
+    TrackView track;
+    FrameRef frame;
+};
+
+TEST_F(PoseLoop, InitialPoseIsStoredSilentlyAndTheFirstFrameAimsDown) {
+    Coord start = stored();
+    EXPECT_EQ(start.position, V3(0, 0, 3));
+    EXPECT_EQ(cam.pose().position, V3());  // nothing was announced
+
+    frames(1);
+    const Coord now = stored();
+    expectSame(cam.pose(), now);
+    EXPECT_NEAR(now.position.length(), 3, 1e-12);
+    EXPECT_EQ(now.angles[1], -pitchLimit);
+    EXPECT_EQ(now.angles[0], 0);
+}
+
+TEST_F(PoseLoop, ModeWithoutNavigatorFreezesAndTrackViewResumesFromThere) {
+    frames(1);
+    DragEvent zoom;
+    zoom.y = 50;
+    track.zoomDrag(zoom);
+    frames(3);
+    const Coord frozen = stored();
+    ASSERT_LT(frozen.position.length(), 2.9);
+
+    mux.select3();
+    frames(10);
+    expectSame(stored(), frozen);
+    expectSame(cam.pose(), frozen);
+
+    mux.select4();
+    frames(2);
+    expectSame(stored(), frozen);
+
+    // The zoom still pending in the track view carries on from the frozen pose.
+    mux.select1();
+    frames(1);
+    EXPECT_NEAR(stored().position.length(),
+                frozen.position.length() * std::exp(0.2 * -0.2 * std::pow(0.85, 3)), 1e-12);
+    expectSame(cam.pose(), stored());
+}
+
+TEST_F(PoseLoop, FreeFlightContinuesFromTheTrackPoseAndBack) {
+    frames(1);
+    const Coord tracked = stored();
+
+    Coord control;
+    control.position = V3(0, 0.1, 0);
+    fly.setControl(control);
+    mux.select2();
+    frames(1);
+
+    // Straight down from the tracked pose by the first frame's speed.
+    const V3 expected = tracked.position + directionOf(tracked.angles) * (0.02f * 0.1);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_NEAR(stored().position[i], expected[i], 1e-12);
+    expectSame(cam.pose(), stored());
+
+    frames(20);
+    const Coord flown = stored();
+    ASSERT_LT(flown.position.length(), 2.9);
+
+    // The track view re-aims at its own centre from wherever the flight ended.
+    mux.select1();
+    frames(1);
+    EXPECT_NEAR(stored().position.length(), flown.position.length(), 1e-12);
+    EXPECT_NEAR(stored().angles[1], -pitchLimit, 1e-9);
+}
+
+}  // namespace

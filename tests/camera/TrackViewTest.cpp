@@ -1,0 +1,193 @@
+#include "camera/TrackView.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+using V3 = Vec<double, 3>;
+constexpr double pitchLimit = 1.5707806188316287;
+
+DragEvent motion(int dx, int dy) {
+    DragEvent e;
+    e.x = 100 + dx;
+    e.y = 100 + dy;
+    e.xp = e.xi = 100;
+    e.yp = e.yi = 100;
+    return e;
+}
+
+DragEvent edge(bool start) {
+    DragEvent e;
+    e.start = start;
+    e.end = !start;
+    return e;
+}
+
+// Runs the track view as the pose loop does: each frame starts from the pose
+// the previous frame produced.
+class Track : public ::testing::Test, public sigslot::has_slots<> {
+protected:
+    Track() {
+        view.coordOut.connect(this, &Track::onCoord);
+        pose.position = V3(0, 0, 3);
+        pose.angles = V3(0, 1.5707963267948966, 0);
+    }
+    void onCoord(Coord const& c) {
+        pose = c;
+        ++answers;
+    }
+    void frame() { view.step(pose, FrameRef()); }
+    void frames(int n) {
+        for (int i = 0; i < n; ++i)
+            frame();
+    }
+    double heading() const { return pose.angles[0]; }
+    double pitch() const { return pose.angles[1]; }
+    // The centre stays at the origin unless a test pans.
+    double distance() const { return pose.position.length(); }
+
+    TrackView view;
+    Coord pose;
+    int answers = 0;
+};
+
+TEST_F(Track, FirstFrameLooksStraightDownFromDistanceThreeAndThenHolds) {
+    frame();
+    EXPECT_EQ(answers, 1);
+    EXPECT_NEAR(distance(), 3, 1e-12);
+    EXPECT_EQ(pitch(), -pitchLimit);
+    EXPECT_EQ(heading(), 0);
+    EXPECT_EQ(pose.angles[2], 0);
+    // Almost straight above the centre, leaning towards -y so world +y is up the screen.
+    EXPECT_NEAR(pose.position[0], 0, 1e-15);
+    EXPECT_NEAR(pose.position[1], -3 * std::cos(pitchLimit), 1e-12);
+    EXPECT_GT(pose.position[2], 2.9999999);
+
+    // Re-aiming so close to the pole amplifies rounding (asin near -1).
+    const Coord first = pose;
+    frames(200);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_NEAR(pose.position[i], first.position[i], 1e-10);
+        EXPECT_NEAR(pose.angles[i], first.angles[i], 1e-9);
+    }
+}
+
+TEST_F(Track, LeftDragTurnsTheHeadingAndTheTurnDecays) {
+    frame();
+    view.rotateDrag(edge(true));
+    view.rotateDrag(motion(10, 0));
+
+    double change = -0.002;
+    for (int i = 0; i < 8; ++i) {
+        const double before = heading();
+        frame();
+        EXPECT_NEAR(heading() - before, change, 1e-9) << "frame " << i;
+        EXPECT_NEAR(pitch(), -pitchLimit, 1e-9);
+        EXPECT_NEAR(distance(), 3, 1e-12);
+        change *= 0.8;
+    }
+}
+
+TEST_F(Track, MotionsBetweenTwoFramesAddUp) {
+    frame();
+    view.rotateDrag(motion(4, 0));
+    view.rotateDrag(motion(6, 0));
+    const double before = heading();
+    frame();
+    EXPECT_NEAR(heading() - before, -0.002, 1e-9);
+}
+
+TEST_F(Track, RightDragZoomsByDecayingFactorsAndStopsAtOneTenth) {
+    frame();
+    view.zoomDrag(edge(true));
+    view.zoomDrag(motion(0, 50));
+
+    frame();
+    EXPECT_NEAR(distance(), 3 * std::exp(-0.04), 1e-12);
+    frame();
+    EXPECT_NEAR(distance(), 3 * std::exp(-0.04) * std::exp(-0.034), 1e-12);
+
+    for (int i = 0; i < 100; ++i) {
+        view.zoomDrag(motion(0, 200));
+        frame();
+        ASSERT_GE(distance(), 0.1 - 1e-12);
+    }
+    EXPECT_NEAR(distance(), 0.1, 1e-12);
+
+    // Dragging up zooms out again.
+    view.zoomDrag(motion(0, -50));
+    frame();
+    EXPECT_NEAR(distance(), 0.1 * std::exp(0.04), 1e-12);
+}
+
+TEST_F(Track, ZoomAndTurnStopWhenTheirDragEnds) {
+    frame();
+    view.zoomDrag(motion(0, 50));
+    view.rotateDrag(motion(10, 10));
+    frame();
+    view.zoomDrag(edge(false));
+    view.rotateDrag(edge(false));
+    const Coord held = pose;
+    frames(5);
+    EXPECT_NEAR(distance(), held.position.length(), 1e-12);
+    EXPECT_NEAR(heading(), held.angles[0], 1e-9);
+    EXPECT_NEAR(pitch(), held.angles[1], 1e-9);
+}
+
+TEST_F(Track, PanGlidesOnAfterReleaseAndStopsTheTurn) {
+    frame();
+    view.rotateDrag(motion(10, 0));
+    view.panDrag(edge(true));   // also stops the turn just set
+    view.panDrag(motion(10, 0));
+    view.panDrag(edge(false));  // the pan itself keeps going
+
+    // Heading 0: the eye's right axis is world +x. Moving the pointer right
+    // moves the centre, and the eye with it, to the left.
+    double shift = -0.001 * 10 * 3 * 0.2;
+    for (int i = 0; i < 6; ++i) {
+        const Coord before = pose;
+        frame();
+        EXPECT_NEAR(pose.position[0] - before.position[0], shift, 1e-12) << "frame " << i;
+        EXPECT_NEAR(pose.position[1], before.position[1], 1e-10);
+        EXPECT_NEAR(pose.position[2], before.position[2], 1e-12);
+        EXPECT_NEAR(heading(), 0, 1e-9);
+        shift *= 0.8;
+    }
+}
+
+TEST_F(Track, MiddleDragDownMovesTheCentreAlongTheEyesUpAxis) {
+    // A side view: heading 0, pitch 0, so the eye's up axis is world +z.
+    pose.position = V3(0, -3, 0);
+    frame();
+    view.panDrag(motion(0, 10));
+    const double before = pose.position[2];
+    frame();
+    EXPECT_NEAR(pose.position[2] - before, 0.001 * 10 * 3 * 0.2, 1e-12);
+}
+
+TEST_F(Track, PitchStaysWithinTheLimitBothWays) {
+    frame();
+    view.rotateDrag(motion(0, 100));  // down: further than straight down
+    frames(10);
+    EXPECT_EQ(pitch(), -pitchLimit);
+
+    view.rotateDrag(motion(0, -6000));  // up: over the top
+    frames(30);
+    EXPECT_EQ(pitch(), pitchLimit);
+    EXPECT_LT(pose.position[2], -2.999);  // below the centre, looking up
+    EXPECT_NEAR(distance(), 3, 1e-9);
+}
+
+TEST_F(Track, PoseAtTheCentreStaysFinite) {
+    pose.position = V3();
+    frame();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_TRUE(std::isfinite(pose.position[i]));
+        EXPECT_TRUE(std::isfinite(pose.angles[i]));
+    }
+    EXPECT_NEAR(distance(), 0.1, 1e-12);
+}
+
+}  // namespace
