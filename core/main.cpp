@@ -1,13 +1,18 @@
 // Spiravel: builds every component, wires them, and runs the frame loop
 // until the main window is closed.
 #include "camera/Cam3d.h"
+#include "camera/FreeFly.h"
+#include "camera/SyncView.h"
+#include "camera/TrackView.h"
 #include "core/Channel.h"
 #include "core/ClearBuffers.h"
 #include "core/FrameClock.h"
 #include "core/MyLight.h"
 #include "core/SmallOSD.h"
 #include "core/VSyncHack.h"
+#include "window/DragBox.h"
 #include "window/FltkAdaptor.h"
+#include "window/MouseMUX.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
@@ -30,31 +35,56 @@ int main() {
     mainWindow.end();
     mainWindow.resizable(glView);
 
-    // 5. The frame cycle and the camera.
+    // 5. The frame cycle, the camera and navigation.
     Channel channel;
     Cam3d cam3d;
     FrameClock frameClock;
+    SyncView syncView;
+    SyncViewMUX syncViewMUX;
+    FreeFly freeFly;
+    FreeFlyInput freeFlyInput;
+    MouseMUX mouseMUX;
+    DragBox dragBox;
+    TrackView trackView;
 
-    // 6. The view's paint.
+    // 6. The view's paint and mouse.
     glView.paint.connect(&vsyncHack, &VSyncHack::apply);           // 38
     glView.paint.connect(&channel, &Channel::runFrame);             // 39
     glView.paint.connect(&smallOSD, &SmallOSD::render);             // 40
+    glView.mouse.connect(&mouseMUX, &MouseMUX::route);              // 42
 
     // 7. The start colour.
     clearBuffers.setColor(Vec<float, 3>(0.5f, 0.7f, 0.9f));
 
-    // 8. The frame stages.
+    // 8. The frame stages and the frame's time.
     channel.stageClear.connect(&clearBuffers, &ClearBuffers::clear);          // 43
     channel.stageProjection.connect(&cam3d, &Cam3d::applyProjection);        // 44
     channel.stageView.connect(&cam3d, &Cam3d::applyView);                    // 45
     channel.stageTime.connect(&frameClock, &FrameClock::advance);            // 46
     channel.stageLight.connect(&myLight, &MyLight::enable);                  // 47
+    frameClock.frameReady.connect(&syncView, &SyncView::tick);               // 48
 
-    // 9. The start pose: above the flower, looking up until navigation takes over.
+    // 9. The start pose, above the flower; the track view aims it down at the
+    // centre in the first frame.
     Coord start;
     start.position = Vec<double, 3>(0, 0, 3);
     start.angles = Vec<double, 3>(0, 1.5707963267948966, 0);
-    cam3d.setCoord(start);
+    syncView.initCoord(start);
+
+    // 10. The pose loop and the pointer.
+    syncView.coordOut.connect(&cam3d, &Cam3d::setCoord);                      // 49
+    syncView.frameOut.connect(&syncViewMUX, &SyncViewMUX::step);              // 50
+    syncViewMUX.coordOut.connect(&syncView, &SyncView::setCoord);             // 51
+    syncViewMUX.modeOut1.connect(&trackView, &TrackView::step);               // 52
+    syncViewMUX.modeOut2.connect(&freeFly, &FreeFly::step);                   // 53
+    trackView.coordOut.connect(&syncViewMUX, &SyncViewMUX::setCoord);         // 54
+    freeFly.coordOut.connect(&syncViewMUX, &SyncViewMUX::setCoord);           // 55
+    freeFlyInput.coordOut.connect(&freeFly, &FreeFly::setControl);            // 56
+    mouseMUX.output1.connect(&dragBox, &DragBox::mouseEvent);                 // 57
+    mouseMUX.output2.connect(&freeFlyInput, &FreeFlyInput::mouseEvent);       // 58
+    dragBox.leftDrag.connect(&trackView, &TrackView::rotateDrag);             // 59
+    dragBox.middleDrag.connect(&trackView, &TrackView::panDrag);              // 60
+    dragBox.rightDrag.connect(&trackView, &TrackView::zoomDrag);              // 61
 
     // 11. Show the window and wait for it to appear.
     mainWindow.show();
