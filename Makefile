@@ -2,7 +2,7 @@
 BUILD := build
 XVFB := xvfb-run -a -s "-screen 0 1600x1000x24"
 
-.PHONY: setup build run test bench screenshot clean
+.PHONY: setup build run test bench screenshot icons clean
 
 setup:
 	@sh tools/setup.sh
@@ -19,6 +19,12 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/bench/*_bench; do [ -x "$$b" ] && $(XVFB) "$$b" || exit 1; done
+
+# Redraws the icon pixmaps and rewrites ui/Icons.cpp (text is drawn by the toolkit, hence Xvfb).
+icons: setup
+	@mkdir -p $(BUILD)
+	c++ -std=c++17 -O2 -Wall -Wextra -o $(BUILD)/make_icons tools/make_icons.cpp $$(fltk-config --cxxflags --ldflags)
+	$(XVFB) $(BUILD)/make_icons ui/Icons.cpp
 
 clean:
 	rm -rf $(BUILD)
