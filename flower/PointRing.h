@@ -1,0 +1,71 @@
+// A double-ended ring of fixed capacity over one contiguous array; element 0
+// is the front. Pushing is an index step: nothing is allocated after reset,
+// and a push onto a full ring reuses the slot it drops.
+#pragma once
+
+#include <utility>
+#include <vector>
+
+template <class T>
+class PointRing {
+public:
+    // Discards every element; the array becomes c default records.
+    void reset(unsigned c) {
+        elements.assign(c, T());
+        head = 0;
+        tail = 0;
+        capacity_ = c;
+        empty_ = true;
+    }
+
+    unsigned capacity() const { return capacity_; }
+    bool empty() const { return empty_; }
+
+    unsigned size() const {
+        if (empty_) return 0;
+        return tail > head ? tail - head : capacity_ + tail - head;
+    }
+
+    // No range check: callers check against size().
+    T& at(unsigned i) { return elements[slot(i)]; }
+    const T& at(unsigned i) const { return elements[slot(i)]; }
+
+    // The new front keeps whatever its slot held (a default record after
+    // reset, or the back element just dropped); the caller overwrites it.
+    void pushFront() {
+        if (!empty_ && size() == capacity_) {
+            // A ring filled only from the front still has tail 0, which
+            // stands for capacity here.
+            tail = tail == 0 ? capacity_ - 1 : tail == 1 ? capacity_ : tail - 1;
+        }
+        head = head == 0 ? capacity_ - 1 : head - 1;
+        empty_ = false;
+    }
+
+    void pushBack(const T& value) {
+        if (!empty_ && size() == capacity_) head = head + 1 == capacity_ ? 0 : head + 1;
+        tail = tail == capacity_ ? 1 : tail + 1;
+        elements[tail - 1] = value;
+        empty_ = false;
+    }
+
+    void swap(PointRing& other) {
+        elements.swap(other.elements);
+        std::swap(head, other.head);
+        std::swap(tail, other.tail);
+        std::swap(capacity_, other.capacity_);
+        std::swap(empty_, other.empty_);
+    }
+
+private:
+    unsigned slot(unsigned i) const {
+        const unsigned s = head + i;
+        return s >= capacity_ ? s - capacity_ : s;
+    }
+
+    std::vector<T> elements;
+    unsigned head = 0;  // the front element's slot
+    unsigned tail = 0;  // one past the back element's slot
+    unsigned capacity_ = 0;
+    bool empty_ = true;
+};

@@ -1,0 +1,53 @@
+#include "SpiralFamily.h"
+
+#include <algorithm>
+
+int fibonacci(unsigned k) {
+    unsigned a = 0, b = 1;
+    for (unsigned i = 0; i < k; ++i) {
+        const unsigned next = a + b;
+        a = b;
+        b = next;
+    }
+    return static_cast<int>(a);
+}
+
+void resetFamilies(std::vector<SpiralFamily>& families) {
+    families.clear();
+    families.push_back({5, 1, -1});
+    families.push_back({6, 1, -1});
+    families.push_back({7, 1, -1});
+}
+
+bool extendFamilies(std::vector<SpiralFamily>& families, const FibPointSet& points, bool spheric) {
+    SpiralFamily& oldest = families[families.size() - 3];
+    const int k = oldest.order;
+    const int a = fibonacci(k + 1);
+    const int b = fibonacci(k + 2);
+    const int c = fibonacci(k + 3);
+    int limit = points.size();
+    if (spheric) limit = std::min(limit, (points.capacity() + 1) / 2);  // northern half only
+    for (int i = oldest.first; i < limit - c; ++i) {
+        // Two points F(k) births apart against two F(k + 3) apart.
+        const double dOld = (points.positionAt(i + a) - points.positionAt(i + b)).length();
+        const double dNew = (points.positionAt(i + c) - points.positionAt(i)).length();
+        if (dNew < dOld) {
+            oldest.last = i - 1 + b;
+            families.push_back({k + 3, i, -1});
+            return true;
+        }
+    }
+    return false;
+}
+
+void rebuildFamilies(std::vector<SpiralFamily>& families, const FibPointSet& points, bool spheric) {
+    resetFamilies(families);
+    while (extendFamilies(families, points, spheric)) {
+    }
+}
+
+int coverageEnd(int first, int last, const FibPointSet& points, bool spheric) {
+    if (last >= 0) return last;
+    const int n = points.size();
+    return spheric ? std::min(points.capacity() - (first + 1), n - 1) : n - 1;
+}
