@@ -160,7 +160,9 @@ public:
         return double(tw) / s_;
     }
 
-    bool covers(double x, double y) const { return coverage(x, y) >= 0.5f; }
+    bool covers(double x, double y) const {
+        return sample(static_cast<int>(x * s_), static_cast<int>(y * s_)) >= 0.5f;
+    }
 
     // Within `radius` icon pixels of covered ink.
     bool near(double x, double y, double radius) const {
@@ -174,9 +176,6 @@ public:
     }
 
 private:
-    float coverage(double x, double y) const {
-        return sample(static_cast<int>(x * s_), static_cast<int>(y * s_));
-    }
     float sample(int sx, int sy) const {
         if (sx < 0 || sy < 0 || sx >= w_ || sy >= h_)
             return 0;
@@ -319,11 +318,13 @@ Xpm encode(const Icon& icon) {
     std::vector<bool> clear(count);
     std::vector<Rgb8> colour(count);
     bool transparent = false;
+    const Rgba ground = rgb(icon.ground[0], icon.ground[1], icon.ground[2]);
+    // Half-covered pixels become opaque, blended with the ground they will be
+    // seen on; less covered ones become transparent.
     for (size_t i = 0; i < count; ++i) {
         const Rgba& p = icon.pixels[i];
         clear[i] = p.a < 0.5;
         transparent = transparent || clear[i];
-        const Rgba ground = rgb(icon.ground[0], icon.ground[1], icon.ground[2]);
         colour[i] = toRgb8(mix(ground, p, p.a));
     }
     const size_t opaque = size_t(icon.colours) - (transparent ? 1 : 0);
@@ -639,7 +640,9 @@ Canvas points() {
     const int count = 24;
     for (int i = 1; i <= count; ++i) {
         const double r = 13 * std::sqrt((i - 0.5) / count), t = i * goldenAngle;
-        c.paint(disc(16 + r * std::cos(t), 16 + r * std::sin(t), 1.6), solid(rgb(235, 0, 0)));
+        // Three colours leave no room for soft edges: square dots read best.
+        const double x = std::round(16 + r * std::cos(t)), y = std::round(16 + r * std::sin(t));
+        c.paint(rect(x - 1, y - 1, x + 1, y + 1), solid(rgb(235, 0, 0)));
     }
     return c;
 }
@@ -682,10 +685,10 @@ Canvas marker() {
         const double dx = x - 16, dy = y - 16, r = std::max(1e-6, std::hypot(dx, dy));
         const double turn = (2 * std::atan2(dy, dx) + 2.2 * std::log(r)) / (2 * pi);
         const double f = turn - std::floor(turn);
-        const double edge = std::min(smoothstep(0.0, 0.04, f) - smoothstep(0.46, 0.5, f) + 0.0, 1.0);
+        // Softened arm edges: the picture needs its 122 colours.
+        const double arm = smoothstep(0.0, 0.04, f) - smoothstep(0.46, 0.5, f);
         const Rgba green = scaled(rgb(40, 220, 60), 1.1 - 0.4 * (dx + dy + 30) / 60);
-        const Rgba black = rgb(12, 22, 12);
-        return mix(black, green, clamp01(edge));
+        return mix(rgb(12, 22, 12), green, arm);
     });
     return c;
 }
