@@ -1,0 +1,155 @@
+#include "UiHarness.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Window.H>
+
+#include <cstdio>
+#include <cstring>
+#include <utility>
+
+std::string call(const std::string& name) {
+    return name;
+}
+
+std::string call(const std::string& name, double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "(%.17g)", value);
+    return name + text;
+}
+
+std::string call(const std::string& name, Vec<float, 3> rgb) {
+    char text[96];
+    std::snprintf(text, sizeof text, "(%.9g, %.9g, %.9g)", rgb[0], rgb[1], rgb[2]);
+    return name + text;
+}
+
+namespace {
+
+template <class Signal, class Slot>
+void tapInto(std::deque<SignalLog::Tap>& taps, std::vector<std::string>& log, Signal& signal,
+             const char* name, Slot slot) {
+    taps.emplace_back(log, name);
+    signal.connect(&taps.back(), slot);
+}
+
+}  // namespace
+
+SignalLog::SignalLog(FlowerUI& ui) {
+    using T = Tap;
+    // The model answers first, as in the real wiring.
+    ui.lineMaskQuery.connect(this, &SignalLog::getLineMask);
+    ui.lineMaskSet.connect(this, &SignalLog::setLineMask);
+    ui.polygonMaskQuery.connect(this, &SignalLog::getPolygonMask);
+    ui.polygonMaskSet.connect(this, &SignalLog::setPolygonMask);
+
+    auto& t = taps_;
+    auto& c = calls;
+    tapInto(t, c, ui.pointCountChanged, "pointCountChanged", &T::count);
+    tapInto(t, c, ui.spareFlagB, "spareFlagB", &T::flag);
+    tapInto(t, c, ui.sphericChanged, "sphericChanged", &T::flag);
+    tapInto(t, c, ui.uniformDensitySelected, "uniformDensitySelected", &T::none);
+    tapInto(t, c, ui.naturalDensitySelected, "naturalDensitySelected", &T::none);
+    tapInto(t, c, ui.slowCentreSelected, "slowCentreSelected", &T::none);
+    tapInto(t, c, ui.adaptiveSpiralsChanged, "adaptiveSpiralsChanged", &T::flag);
+    tapInto(t, c, ui.showPointsChanged, "showPointsChanged", &T::flag);
+    tapInto(t, c, ui.showLinesChanged, "showLinesChanged", &T::flag);
+    tapInto(t, c, ui.showPolygonsChanged, "showPolygonsChanged", &T::flag);
+    tapInto(t, c, ui.lineMaskSet, "lineMaskSet", &T::bits);
+    tapInto(t, c, ui.lineMaskQuery, "lineMaskQuery", &T::query);
+    tapInto(t, c, ui.polygonMaskSet, "polygonMaskSet", &T::bits);
+    tapInto(t, c, ui.polygonMaskQuery, "polygonMaskQuery", &T::query);
+    tapInto(t, c, ui.pointColorFlowSelected, "pointColorFlowSelected", &T::none);
+    tapInto(t, c, ui.pointColorChosen, "pointColorChosen", &T::color);
+    tapInto(t, c, ui.pointFlowOffsetChanged, "pointFlowOffsetChanged", &T::number);
+    tapInto(t, c, ui.lineColorFlowSelected, "lineColorFlowSelected", &T::none);
+    tapInto(t, c, ui.lineMarkerSelected, "lineMarkerSelected", &T::none);
+    tapInto(t, c, ui.lineColorChosen, "lineColorChosen", &T::color);
+    tapInto(t, c, ui.lineFlowOffsetChanged, "lineFlowOffsetChanged", &T::number);
+    tapInto(t, c, ui.polygonColorFlowSelected, "polygonColorFlowSelected", &T::none);
+    tapInto(t, c, ui.polygonMarkerSelected, "polygonMarkerSelected", &T::none);
+    tapInto(t, c, ui.polygonColorChosen, "polygonColorChosen", &T::color);
+    tapInto(t, c, ui.polygonFlowOffsetChanged, "polygonFlowOffsetChanged", &T::number);
+    tapInto(t, c, ui.periodInitialChanged, "periodInitialChanged", &T::number);
+    tapInto(t, c, ui.periodIncrementChanged, "periodIncrementChanged", &T::number);
+    tapInto(t, c, ui.periodOriginChanged, "periodOriginChanged", &T::number);
+    tapInto(t, c, ui.pointSizeChanged, "pointSizeChanged", &T::number);
+    tapInto(t, c, ui.lineWidthChanged, "lineWidthChanged", &T::number);
+    tapInto(t, c, ui.growthSpeedChanged, "growthSpeedChanged", &T::number);
+    tapInto(t, c, ui.growthRestartRequested, "growthRestartRequested", &T::none);
+    tapInto(t, c, ui.backgroundColorChosen, "backgroundColorChosen", &T::color);
+    tapInto(t, c, ui.showPeriodChanged, "showPeriodChanged", &T::flag);
+    tapInto(t, c, ui.flatLineColorChanged, "flatLineColorChanged", &T::flag);
+    tapInto(t, c, ui.flatPolygonColorChanged, "flatPolygonColorChanged", &T::flag);
+    tapInto(t, c, ui.lightingChanged, "lightingChanged", &T::flag);
+}
+
+std::vector<std::string> SignalLog::take() {
+    return std::exchange(calls, {});
+}
+
+namespace {
+
+void pointer(int event, Fl_Widget* inWindow, int x, int y, int button) {
+    Fl_Window* window = inWindow->top_window();
+    Fl::e_x = x;
+    Fl::e_y = y;
+    Fl::e_x_root = window->x() + x;
+    Fl::e_y_root = window->y() + y;
+    Fl::e_keysym = FL_Button + button;
+    Fl::e_state = event == FL_RELEASE ? 0 : FL_BUTTON(button);
+    Fl::e_is_click = event != FL_DRAG;
+    Fl::e_clicks = 0;
+    Fl::handle(event, window);
+}
+
+}  // namespace
+
+void press(Fl_Widget* inWindow, int x, int y, int button) {
+    pointer(FL_PUSH, inWindow, x, y, button);
+}
+
+void drag(Fl_Widget* inWindow, int x, int y, int button) {
+    pointer(FL_DRAG, inWindow, x, y, button);
+}
+
+void release(Fl_Widget* inWindow, int x, int y, int button) {
+    pointer(FL_RELEASE, inWindow, x, y, button);
+}
+
+void clickAt(Fl_Widget* inWindow, int x, int y, int button) {
+    press(inWindow, x, y, button);
+    release(inWindow, x, y, button);
+}
+
+void click(Fl_Widget* w) {
+    clickAt(w, w->x() + w->w() / 2, w->y() + w->h() / 2);
+}
+
+void dragTo(Fl_Widget* valuator, int x) {
+    const int y = valuator->y() + valuator->h() / 2;
+    press(valuator, valuator->x() + valuator->w() / 2, y);
+    drag(valuator, x, y);
+    release(valuator, x, y);
+}
+
+void key(int keysym, const char* text) {
+    static char buffer[8];
+    std::snprintf(buffer, sizeof buffer, "%s", text);
+    Fl::e_keysym = keysym;
+    Fl::e_text = buffer;
+    Fl::e_length = int(std::strlen(buffer));
+    Fl::e_state = 0;
+    Fl::handle(FL_KEYBOARD, Fl::focus()->top_window());
+}
+
+void type(const std::string& text) {
+    for (char c : text) {
+        const char one[2] = {c, 0};
+        key(static_cast<unsigned char>(c), one);
+    }
+}
+
+void settle() {
+    for (int i = 0; i < 5; ++i)
+        Fl::wait(0.02);
+}

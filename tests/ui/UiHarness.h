@@ -1,0 +1,68 @@
+// Drives FlowerUI as a person would, through the toolkit's own event
+// handling, and records what it says to the model.
+#pragma once
+
+#include "ui/FlowerUI.h"
+
+#include <FL/Fl_Widget.H>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+// One emission as text: "name" or "name(value)"; doubles keep every digit, so
+// expected values compare exactly.
+std::string call(const std::string& name);
+std::string call(const std::string& name, double value);
+std::string call(const std::string& name, Vec<float, 3> rgb);
+
+// Every FlowerUI signal, recorded in order, and a stand-in model that keeps
+// the two family masks and answers their queries the way the real one does.
+class SignalLog : public sigslot::has_slots<> {
+public:
+    explicit SignalLog(FlowerUI& ui);
+
+    std::vector<std::string> calls;
+    unsigned lineMask = 0;
+    unsigned polygonMask = 0;
+
+    // Empties the record and returns what it held.
+    std::vector<std::string> take();
+
+    void getLineMask(unsigned& m) { m = lineMask; }
+    void setLineMask(unsigned m) { lineMask = m; }
+    void getPolygonMask(unsigned& m) { m = polygonMask; }
+    void setPolygonMask(unsigned m) { polygonMask = m; }
+
+    struct Tap : sigslot::has_slots<> {
+        Tap(std::vector<std::string>& log, const char* name) : log(log), name(name) {}
+        std::vector<std::string>& log;
+        std::string name;
+        void none() { log.push_back(call(name)); }
+        void flag(bool v) { log.push_back(call(name, v)); }
+        void count(int v) { log.push_back(call(name, v)); }
+        void bits(unsigned v) { log.push_back(call(name, v)); }
+        void query(unsigned&) { log.push_back(call(name)); }
+        void number(double v) { log.push_back(call(name, v)); }
+        void color(Vec<float, 3> v) { log.push_back(call(name, v)); }
+    };
+
+private:
+    std::deque<Tap> taps_;
+};
+
+// Pointer events at window coordinates, as the toolkit delivers them.
+void press(Fl_Widget* inWindow, int x, int y, int button = 1);
+void drag(Fl_Widget* inWindow, int x, int y, int button = 1);
+void release(Fl_Widget* inWindow, int x, int y, int button = 1);
+void clickAt(Fl_Widget* inWindow, int x, int y, int button = 1);
+void click(Fl_Widget* w);  // at its centre
+// Presses a valuator at its centre, drags the pointer to x, and lets go.
+void dragTo(Fl_Widget* valuator, int x);
+
+// Keys to whatever has the focus.
+void key(int keysym, const char* text = "");
+void type(const std::string& text);
+
+// Lets the toolkit map and draw what is shown.
+void settle();
