@@ -10,6 +10,7 @@
 #include "core/MyLight.h"
 #include "core/SmallOSD.h"
 #include "core/VSyncHack.h"
+#include "flower/FibSurface.h"
 #include "window/DragBox.h"
 #include "window/FltkAdaptor.h"
 #include "window/MouseMUX.h"
@@ -26,7 +27,8 @@ int main() {
     // 1. The OpenGL visual: double buffer, alpha, depth.
     Fl::gl_visual(FL_DOUBLE | FL_ALPHA | FL_DEPTH);
 
-    // 2. Clear colour holder.
+    // 2. The flower and the clear colour holder.
+    FibSurface fibSurface;
     ClearBuffers clearBuffers;
 
     // 4. The main window and its OpenGL view.
@@ -51,6 +53,7 @@ int main() {
     glView.paint.connect(&vsyncHack, &VSyncHack::apply);           // 38
     glView.paint.connect(&channel, &Channel::runFrame);             // 39
     glView.paint.connect(&smallOSD, &SmallOSD::render);             // 40
+    fibSurface.periodChanged.connect(&smallOSD, &SmallOSD::setPeriod);  // 41
     glView.mouse.connect(&mouseMUX, &MouseMUX::route);              // 42
 
     // 7. The start colour.
@@ -85,6 +88,7 @@ int main() {
     dragBox.leftDrag.connect(&trackView, &TrackView::rotateDrag);             // 59
     dragBox.middleDrag.connect(&trackView, &TrackView::panDrag);              // 60
     dragBox.rightDrag.connect(&trackView, &TrackView::zoomDrag);              // 61
+    channel.stageScene.connect(&fibSurface, &FibSurface::draw);               // 62
 
     // 11. Show the window and wait for it to appear.
     mainWindow.show();
