@@ -26,5 +26,8 @@ icons: setup
 	c++ -std=c++17 -O2 -Wall -Wextra -o $(BUILD)/make_icons tools/make_icons.cpp $$(fltk-config --cxxflags --ldflags)
 	$(XVFB) $(BUILD)/make_icons ui/Icons.cpp
 
+screenshot: build
+	@sh tools/screenshot.sh $(BUILD)/spiravel docs/screenshot.png
+
 clean:
 	rm -rf $(BUILD)

@@ -11,6 +11,7 @@
 #include "core/SmallOSD.h"
 #include "core/VSyncHack.h"
 #include "flower/FibSurface.h"
+#include "ui/FlowerUI.h"
 #include "window/DragBox.h"
 #include "window/FltkAdaptor.h"
 #include "window/MouseMUX.h"
@@ -27,15 +28,56 @@ int main() {
     // 1. The OpenGL visual: double buffer, alpha, depth.
     Fl::gl_visual(FL_DOUBLE | FL_ALPHA | FL_DEPTH);
 
-    // 2. The flower and the clear colour holder.
+    // 2. The flower, the user interface and the clear colour holder.
     FibSurface fibSurface;
+    FlowerUI flowerUI;
     ClearBuffers clearBuffers;
 
-    // 4. The main window and its OpenGL view.
-    Fl_Window mainWindow(1129, 696, "Spiravel 1.0 - the Spiravel contributors");
-    FltkAdaptor glView(0, 30, 1128, 666);
-    mainWindow.end();
-    mainWindow.resizable(glView);
+    // 3. The palette's signals.
+    flowerUI.backgroundColorChosen.connect(&clearBuffers, &ClearBuffers::setColor);            // 1
+    flowerUI.pointCountChanged.connect(&fibSurface, &FibSurface::setPointCount);               // 2
+    flowerUI.sphericChanged.connect(&fibSurface, &FibSurface::setSpheric);                     // 3
+    flowerUI.adaptiveSpiralsChanged.connect(&fibSurface, &FibSurface::setAdaptiveSpirals);     // 4
+    flowerUI.uniformDensitySelected.connect(&fibSurface, &FibSurface::setUniformDensity);      // 5
+    flowerUI.naturalDensitySelected.connect(&fibSurface, &FibSurface::setNaturalDensity);      // 6
+    flowerUI.slowCentreSelected.connect(&fibSurface, &FibSurface::setSlowCentreDensity);       // 7
+    flowerUI.spareFlagB.connect(&fibSurface, &FibSurface::setNoEffectToggle);                  // 8
+    flowerUI.showPointsChanged.connect(&fibSurface, &FibSurface::showPoints);                  // 9
+    flowerUI.showLinesChanged.connect(&fibSurface, &FibSurface::showLines);                    // 10
+    flowerUI.showPolygonsChanged.connect(&fibSurface, &FibSurface::showPolygons);              // 11
+    flowerUI.polygonMaskQuery.connect(&fibSurface, &FibSurface::getPolygonSpiralMask);         // 12
+    flowerUI.polygonMaskSet.connect(&fibSurface, &FibSurface::setPolygonSpiralMask);           // 13
+    flowerUI.lineMaskQuery.connect(&fibSurface, &FibSurface::getLineSpiralMask);               // 14
+    flowerUI.lineMaskSet.connect(&fibSurface, &FibSurface::setLineSpiralMask);                 // 15
+    flowerUI.pointColorFlowSelected.connect(&fibSurface, &FibSurface::setPointColorFlow);      // 16
+    flowerUI.pointColorChosen.connect(&fibSurface, &FibSurface::setPointColor);                // 17
+    flowerUI.pointFlowOffsetChanged.connect(&fibSurface, &FibSurface::setPointColorOffset);    // 18
+    flowerUI.lineColorFlowSelected.connect(&fibSurface, &FibSurface::setLineColorFlow);        // 19
+    flowerUI.lineMarkerSelected.connect(&fibSurface, &FibSurface::setLineColorMarker);         // 20
+    flowerUI.lineColorChosen.connect(&fibSurface, &FibSurface::setLineColor);                  // 21
+    flowerUI.lineFlowOffsetChanged.connect(&fibSurface, &FibSurface::setLineColorOffset);      // 22
+    flowerUI.flatLineColorChanged.connect(&fibSurface, &FibSurface::setFlatLineColor);         // 23
+    flowerUI.polygonColorFlowSelected.connect(&fibSurface, &FibSurface::setPolygonColorFlow);  // 24
+    flowerUI.polygonMarkerSelected.connect(&fibSurface, &FibSurface::setPolygonColorMarker);   // 25
+    flowerUI.polygonColorChosen.connect(&fibSurface, &FibSurface::setPolygonColor);            // 26
+    flowerUI.polygonFlowOffsetChanged.connect(&fibSurface,
+                                              &FibSurface::setPolygonColorOffset);             // 27
+    flowerUI.flatPolygonColorChanged.connect(&fibSurface, &FibSurface::setFlatPolygonColor);   // 28
+    flowerUI.periodInitialChanged.connect(&fibSurface, &FibSurface::setColorPeriod);           // 29
+    flowerUI.periodIncrementChanged.connect(&fibSurface,
+                                            &FibSurface::setColorPeriodIncrement);             // 30
+    flowerUI.periodOriginChanged.connect(&fibSurface, &FibSurface::setColorFlowOrigin);        // 31
+    flowerUI.pointSizeChanged.connect(&fibSurface, &FibSurface::setPointSize);                 // 32
+    flowerUI.lineWidthChanged.connect(&fibSurface, &FibSurface::setLineWidth);                 // 33
+    flowerUI.growthSpeedChanged.connect(&fibSurface, &FibSurface::setGrowthSpeed);             // 34
+    flowerUI.growthRestartRequested.connect(&fibSurface, &FibSurface::restartGrowth);          // 35
+    flowerUI.lightingChanged.connect(&fibSurface, &FibSurface::setLighting);                   // 36
+    flowerUI.showPeriodChanged.connect(&smallOSD, &SmallOSD::setVisible);                      // 37
+
+    // 4. The main window and its OpenGL view; building it sends the model the
+    // first point count.
+    Fl_Window* mainWindow = flowerUI.makeMainWindow();
+    FltkAdaptor& glView = *flowerUI.glView;
 
     // 5. The frame cycle, the camera and navigation.
     Channel channel;
@@ -90,12 +132,13 @@ int main() {
     dragBox.rightDrag.connect(&trackView, &TrackView::zoomDrag);              // 61
     channel.stageScene.connect(&fibSurface, &FibSurface::draw);               // 62
 
-    // 11. Show the window and wait for it to appear.
-    mainWindow.show();
+    // 11. Show the main window and the palette, and wait for them to appear.
+    mainWindow->show();
+    flowerUI.makePalette()->show();
     Fl::wait();
 
     // 12. The frame loop: each redraw of the view is one frame.
-    while (mainWindow.shown()) {
+    while (mainWindow->shown()) {
         if (glView.continuous) {
             glView.redraw();
             Fl::check();

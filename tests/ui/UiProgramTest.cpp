@@ -1,0 +1,140 @@
+// The real program with its palette and menu, driven from outside as a person
+// would: real pointer clicks through the X server.
+#include <gtest/gtest.h>
+
+#include "support/ProgramUnderTest.h"
+
+#include <cstdlib>
+#include <functional>
+
+namespace {
+
+std::function<bool(const Rgb&)> near(int r, int g, int b) {
+    return [=](const Rgb& p) {
+        return std::abs(p[0] - r) <= 1 && std::abs(p[1] - g) <= 1 && std::abs(p[2] - b) <= 1;
+    };
+}
+
+const auto startBackground = near(128, 179, 230);
+const auto flower = [](const Rgb& p) { return !startBackground(p); };
+
+// Pixels of the main window: one of the background, clear of the palette
+// (which opens over the window's corner when no window manager places it) and
+// of the flower; one in the flower's middle; and the view's top-left corner.
+constexpr int backgroundX = 1080, backgroundY = 400;
+constexpr int flowerX = 700, flowerY = 400;
+constexpr int cornerX = 10, cornerY = 40;
+
+class UiProgram : public ::testing::Test {
+protected:
+    void SetUp() override {
+        main = program.waitForWindow("Spiravel 1.0 - ");
+        palette = program.waitForWindow("Control Palette");
+        ASSERT_NE(main, 0u);
+        ASSERT_NE(palette, 0u) << "the palette is shown at start";
+    }
+
+    void click(Window w, int x, int y) {
+        program.movePointer(w, x, y);
+        pauseSeconds(0.2);
+        program.pressButton(1);
+        pauseSeconds(0.1);
+        program.releaseButton(1);
+        pauseSeconds(0.3);
+    }
+
+    bool waitAt(int x, int y, const std::function<bool(const Rgb&)>& looks) {
+        return program.waitForPixels(main, x, y, 1, 1, looks);
+    }
+
+    // Out of the way, so that the whole view and the menu bar show.
+    void closePalette() {
+        program.closeWindow(palette);
+        ASSERT_TRUE(waitAt(cornerX, cornerY, startBackground))
+            << "the view's corner shows once the palette is gone";
+    }
+
+    Window reopenPaletteFromTheMenu() {
+        click(main, 68, 15);  // "&View"
+        click(main, 80, 42);  // its only item, "Control &palette"
+        return program.waitForWindow("Control Palette", 5);
+    }
+
+    void expectCleanEndOnClosingMain() {
+        program.closeWindow(main);
+        EXPECT_EQ(program.waitForExit(), 0) << "closing the main window ends the program";
+    }
+
+    ProgramUnderTest program;
+    Window main = 0;
+    Window palette = 0;
+};
+
+TEST_F(UiProgram, BackgroundColourFromTheChooserReachesTheClearColour) {
+    ASSERT_TRUE(waitAt(backgroundX, backgroundY, startBackground));
+
+    // The chooser opens on the button's colour, 127, 182, 255; its "OK" accepts
+    // it, and the view clears to it from then on.
+    click(palette, 48, 216);
+    const Window chooser = program.waitForWindow("Color de Puntos");
+    ASSERT_NE(chooser, 0u);
+    click(chooser, 57, 177);
+    EXPECT_TRUE(waitAt(backgroundX, backgroundY, near(127, 182, 255)));
+    expectCleanEndOnClosingMain();
+}
+
+TEST_F(UiProgram, PrimitiveTogglesEmptyAndRefillTheView) {
+    ASSERT_TRUE(waitAt(flowerX, flowerY, flower));
+
+    // Points, lines and polygons off: nothing but the clear colour is left.
+    click(palette, 42, 98);
+    click(palette, 84, 98);
+    click(palette, 126, 98);
+    EXPECT_TRUE(waitAt(flowerX, flowerY, startBackground));
+    click(palette, 126, 98);
+    EXPECT_TRUE(waitAt(flowerX, flowerY, flower));
+    expectCleanEndOnClosingMain();
+}
+
+TEST_F(UiProgram, PlanarMappingFlattensTheSphereIntoASmallerDisc) {
+    // Seen from 3 units away the unit sphere's outline has a radius of about
+    // 335 pixels, the unit disc one of about 300: this pixel lies between.
+    const int rimX = 564 + 320, rimY = 363;
+    ASSERT_TRUE(waitAt(rimX, rimY, flower));
+
+    click(palette, 24, 38);
+    EXPECT_TRUE(waitAt(rimX, rimY, startBackground));
+    click(palette, 60, 38);
+    EXPECT_TRUE(waitAt(rimX, rimY, flower));
+    expectCleanEndOnClosingMain();
+}
+
+TEST_F(UiProgram, OsdButtonShowsThePeriodOverTheScene) {
+    closePalette();
+    // The text sits at the view's lower left, white on a black shadow.
+    const auto white = near(255, 255, 255);
+    EXPECT_EQ(program.countPixels(main, 15, 640, 200, 50, white), 0);
+
+    const Window reopened = reopenPaletteFromTheMenu();
+    ASSERT_NE(reopened, 0u);
+    click(reopened, 135, 393);
+    EXPECT_TRUE(program.waitForPixels(main, 15, 640, 200, 50, white));
+    expectCleanEndOnClosingMain();
+}
+
+TEST_F(UiProgram, ClosingThePaletteKeepsTheProgramAndTheMenuBringsItBack) {
+    closePalette();
+    EXPECT_EQ(program.waitForExit(1), -1) << "the program ended with its palette";
+    EXPECT_NE(reopenPaletteFromTheMenu(), 0u);
+    expectCleanEndOnClosingMain();
+}
+
+TEST_F(UiProgram, ExitFromTheFileMenuEndsWithStatusZero) {
+    closePalette();
+    // "&File" holds three inactive items, a divider, then "E&xit".
+    click(main, 26, 15);
+    click(main, 30, 106);
+    EXPECT_EQ(program.waitForExit(), 0);
+}
+
+}  // namespace
