@@ -23,9 +23,8 @@ using Calls = std::vector<std::string>;
 class Palette : public ::testing::Test {
 protected:
     Palette() : log(ui) {
-        ui.makePalette()->show();
+        showDrawn(ui.makePalette());
         ui.syncPointCountSlider();
-        settle();
         log.take();
     }
     ~Palette() override {

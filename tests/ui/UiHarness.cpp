@@ -153,3 +153,11 @@ void settle() {
     for (int i = 0; i < 5; ++i)
         Fl::wait(0.02);
 }
+
+void showDrawn(Fl_Widget* window) {
+    Fl_Window* w = window->as_window();
+    w->show();
+    w->wait_for_expose();
+    Fl::flush();
+    settle();
+}

@@ -66,3 +66,6 @@ void type(const std::string& text);
 
 // Lets the toolkit map and draw what is shown.
 void settle();
+// Shows the window and waits until it has been drawn once: a scroll area
+// hides its unneeded scrollbars only when it draws.
+void showDrawn(Fl_Widget* window);
