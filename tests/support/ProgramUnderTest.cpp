@@ -65,12 +65,43 @@ void pauseSeconds(double seconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(long(seconds * 1000)));
 }
 
+namespace {
+
+// A private X server, so program tests never see each other's windows or
+// pointer, whatever runs beside them. Returns its display name.
+std::string startServer(pid_t& server) {
+    int fds[2];
+    if (pipe(fds) != 0)
+        throw std::runtime_error("no pipe for the X server");
+    server = fork();
+    if (server == 0) {
+        close(fds[0]);
+        const std::string fd = std::to_string(fds[1]);
+        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1600x1000x24",
+               "-nolisten", "tcp", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(fds[1]);
+    std::string number;
+    char c;
+    while (read(fds[0], &c, 1) == 1 && c != '\n')
+        number += c;
+    close(fds[0]);
+    if (number.empty())
+        throw std::runtime_error("the X server did not start");
+    return ":" + number;
+}
+
+}  // namespace
+
 ProgramUnderTest::ProgramUnderTest() {
-    display_ = XOpenDisplay(nullptr);
+    const std::string name = startServer(server_);
+    display_ = XOpenDisplay(name.c_str());
     if (!display_)
-        throw std::runtime_error("no X display");
+        throw std::runtime_error("cannot open the private X display");
     pid_ = fork();
     if (pid_ == 0) {
+        setenv("DISPLAY", name.c_str(), 1);
         execl(SPIRAVEL_EXE, SPIRAVEL_EXE, static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -81,7 +112,10 @@ ProgramUnderTest::~ProgramUnderTest() {
         kill(pid_, SIGKILL);
         waitpid(pid_, nullptr, 0);
     }
-    XCloseDisplay(display_);
+    if (display_)
+        XCloseDisplay(display_);
+    kill(server_, SIGTERM);
+    waitpid(server_, nullptr, 0);
 }
 
 Window ProgramUnderTest::waitForWindow(const std::string& titlePrefix, double timeoutSeconds) {

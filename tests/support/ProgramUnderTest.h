@@ -1,4 +1,4 @@
-// Runs the real program under the virtual X server and drives it from
+// Runs the real program on a virtual X server of its own and drives it from
 // outside, as a person would: find its windows, read the screen, move and
 // press the pointer, close windows, and collect the exit status.
 #pragma once
@@ -15,8 +15,8 @@ using Window = unsigned long;
 
 class ProgramUnderTest {
 public:
-    ProgramUnderTest();   // starts the program
-    ~ProgramUnderTest();  // kills it if it still runs
+    ProgramUnderTest();   // starts a private X server and the program on it
+    ~ProgramUnderTest();  // kills the program if it still runs, then the server
 
     // The top-level window whose title starts with prefix, once mapped; 0 on timeout.
     Window waitForWindow(const std::string& titlePrefix, double timeoutSeconds = 20);
@@ -46,6 +46,7 @@ public:
     Display* display() { return display_; }
 
 private:
+    pid_t server_ = -1;
     Display* display_ = nullptr;
     pid_t pid_ = -1;
 };
