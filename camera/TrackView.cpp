@@ -17,9 +17,11 @@ void TrackView::step(Coord const& p, FrameRef const&) {
     coord = p;
     const Vec<double, 3> d = centre - coord.position;
     const double dist = d.length();
+    const Vec<double, 3> u = d / dist;
 
     // Only the incoming position counts: the eye is re-aimed at the centre.
-    Vec<double, 3> a = anglesOf(d);
+    // An eye on the centre has no direction; anglesOf then gives level angles.
+    Vec<double, 3> a = anglesOf(u);
     a[0] += 0.2 * turnRate[0];
     a[1] = std::clamp(a[1] + 0.2 * turnRate[1], -pitchLimit, pitchLimit);
     turnRate[0] *= 0.8;

@@ -18,7 +18,7 @@ class Fl_Widget;
 class Fl_Window;
 class FltkAdaptor;
 
-class FlowerUI : public sigslot::has_slots<> {
+class FlowerUI {
 public:
     FlowerUI() = default;
     // Windows point back at this object through their user data.
