@@ -535,7 +535,7 @@ Canvas spheric() {
         const double lx = -0.45, ly = 0.55, lz = 0.7;
         const double diffuse = std::max(0.0, nx * lx + ny * ly + nz * lz);
         const double hz = 0.5 * (lz + 1), hx = 0.5 * lx, hy = 0.5 * ly, hl = std::sqrt(hx * hx + hy * hy + hz * hz);
-        const double spec = std::pow(std::max(0.0, (nx * hx + ny * hy + nz * hz) / hl), 40);
+        const double specular = std::pow(std::max(0.0, (nx * hx + ny * hy + nz * hz) / hl), 40);
         // Into the sphere's frame: around x by tilt, then around its axis by spin.
         const double y1 = ny * std::cos(tilt) - nz * std::sin(tilt), z1 = ny * std::sin(tilt) + nz * std::cos(tilt);
         const double x2 = nx * std::cos(spin) - z1 * std::sin(spin), z2 = nx * std::sin(spin) + z1 * std::cos(spin);
@@ -545,7 +545,7 @@ Canvas spheric() {
         const Rgba base = red ? rgb(225, 25, 30) : rgb(255, 255, 255);
         const double k = 0.28 + 0.8 * diffuse;
         Rgba lit = scaled(base, k);
-        return mix(lit, rgb(255, 255, 255), 0.7 * spec);
+        return mix(lit, rgb(255, 255, 255), 0.7 * specular);
     });
     return c;
 }
