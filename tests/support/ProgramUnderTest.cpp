@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 #include <sys/wait.h>
@@ -60,6 +61,10 @@ void screenOrigin(Display* d, Window w, int& x, int& y) {
 }
 
 }  // namespace
+
+bool startBackground(const Rgb& p) {
+    return std::abs(p[0] - 128) <= 1 && std::abs(p[1] - 179) <= 1 && std::abs(p[2] - 230) <= 1;
+}
 
 void pauseSeconds(double seconds) {
     std::this_thread::sleep_for(std::chrono::milliseconds(long(seconds * 1000)));
@@ -126,6 +131,14 @@ Window ProgramUnderTest::waitForWindow(const std::string& titlePrefix, double ti
         pauseSeconds(0.05);
     } while (before(deadline));
     return 0;
+}
+
+Window ProgramUnderTest::waitForMainWindowAlone() {
+    const Window main = waitForWindow("Spiravel 1.0 - ");
+    if (main)
+        if (const Window palette = waitForWindow("Control Palette"))
+            closeWindow(palette);
+    return main;
 }
 
 int ProgramUnderTest::countPixels(Window w, int x, int y, int width, int height,

@@ -20,6 +20,9 @@ public:
 
     // The top-level window whose title starts with prefix, once mapped; 0 on timeout.
     Window waitForWindow(const std::string& titlePrefix, double timeoutSeconds = 20);
+    // The main window, with the palette closed: without a window manager the
+    // palette opens over the view's corner. 0 on timeout.
+    Window waitForMainWindowAlone();
 
     // Screen pixel at (x, y) relative to the window's top-left corner.
     Rgb pixelAt(Window w, int x, int y);
@@ -50,6 +53,9 @@ private:
     Display* display_ = nullptr;
     pid_t pid_ = -1;
 };
+
+// The start clear colour (0.5, 0.7, 0.9) as it reaches the screen.
+bool startBackground(const Rgb& p);
 
 // Pauses without blocking the test's own toolkit, if any.
 void pauseSeconds(double seconds);

@@ -15,7 +15,6 @@ std::function<bool(const Rgb&)> near(int r, int g, int b) {
     };
 }
 
-const auto startBackground = near(128, 179, 230);
 const auto flower = [](const Rgb& p) { return !startBackground(p); };
 
 // Pixels of the main window: one of the background, clear of the palette
