@@ -1,6 +1,7 @@
 # Spiravel: `make run` starts the viewer, `make test` runs the whole suite.
 BUILD := build
-XVFB := xvfb-run -a -s "-screen 0 1600x1000x24"
+# -noreset: the server must not restart when the last test disconnects while another starts.
+XVFB := xvfb-run -a -s "-screen 0 1600x1000x24 -noreset"
 
 .PHONY: setup build run test bench screenshot icons clean
 
