@@ -3,8 +3,13 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <algorithm>
+
 namespace {
 constexpr double degreesPerRadian = 57.29577951308232;
+// A derived vertical field at or past 180 degrees turns the picture inside
+// out; a view more than about three times taller than wide would get one.
+constexpr double widestVerticalField = 150;
 }
 
 void Cam3d::setCoord(Coord const& c) { coord = c; }
@@ -18,7 +23,7 @@ void Cam3d::applyProjection() {
     if (viewport[2] > 0 && viewport[3] > 0) {
         const double aspect = double(viewport[2]) / double(viewport[3]);
         if (keepHorizontal)
-            fovV = float(fovH / aspect);
+            fovV = float(std::min(fovH / aspect, widestVerticalField));
         else
             fovH = float(fovV * aspect);
         gluPerspective(fovV, aspect, nearClip_, farClip_);

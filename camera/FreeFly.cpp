@@ -40,10 +40,14 @@ void FreeFlyInput::mouseEvent(int button, bool pressed, int x, int y) {
 }
 
 void FreeFly::step(Coord const& p, FrameRef const& frame) {
-    coord = p;
+    Coord next = p;
     const float dt = frame.delta;
     speed += dt * control.position[1];
-    coord.angles -= control.angles * double(dt);
-    coord.position += directionOf(coord.angles) * speed;
+    next.angles -= control.angles * double(dt);
+    next.position += directionOf(next.angles) * speed;
+    // The speed has no bound: past the largest position the last finite pose stays.
+    if (!isFinite(next))
+        return;
+    coord = next;
     coordOut.emit(coord);
 }

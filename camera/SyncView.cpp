@@ -7,7 +7,11 @@ void SyncView::tick(FrameRef const& frame) {
     frameOut.emit(current, frame);
 }
 
+// A non-finite pose from any navigator is dropped: the camera keeps the last
+// finite one, as in a mode without a navigator.
 void SyncView::setCoord(Coord const& c) {
+    if (!isFinite(c))
+        return;
     coordOut.emit(c);
     coord = c;
 }

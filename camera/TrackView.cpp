@@ -10,12 +10,20 @@ namespace {
 // Just short of straight up or down, where the heading would be undefined.
 constexpr double pitchLimit = 0.99999 * (3.141592653589793 / 2);
 constexpr double nearest = 0.1;
+// The flower, of radius 1, still shows some twenty pixels wide from here, and
+// one zoom-in drag brings it back; an unbounded distance overflows.
+constexpr double farthest = 100;
+
+// The pointer's motion since the previous event, in doubles: the difference of
+// two far-apart ints may not fit an int.
+double dx(DragEvent const& e) { return double(e.x) - e.xp; }
+double dy(DragEvent const& e) { return double(e.y) - e.yp; }
 
 }  // namespace
 
 void TrackView::step(Coord const& p, FrameRef const&) {
-    coord = p;
-    const Vec<double, 3> d = centre - coord.position;
+    Coord next = p;
+    const Vec<double, 3> d = centre - next.position;
     const double dist = d.length();
     const Vec<double, 3> u = d / dist;
 
@@ -30,18 +38,24 @@ void TrackView::step(Coord const& p, FrameRef const&) {
     Vec<double, 3> right, forward, up;
     axesOf(a, right, forward, up);
 
-    const double r = std::max(dist * std::exp(0.2 * zoomRate), nearest);
+    const double r = std::clamp(dist * std::exp(0.2 * zoomRate), nearest, farthest);
     zoomRate *= 0.85;
     forward = forward * r;
 
     // The pan follows this frame's turn and zoom.
-    centre += right * panRate[0] * r * 0.2;
-    centre += up * panRate[1] * r * 0.2;
+    Vec<double, 3> moved = centre;
+    moved += right * panRate[0] * r * 0.2;
+    moved += up * panRate[1] * r * 0.2;
     panRate[0] *= 0.8;
     panRate[1] *= 0.8;
 
-    coord.position = centre - forward;
-    coord.angles = a;
+    next.position = moved - forward;
+    next.angles = a;
+    // Whatever went wrong, the last finite pose stays.
+    if (!isFinite(next))
+        return;
+    centre = moved;
+    coord = next;
     coordOut.emit(coord);
 }
 
@@ -50,8 +64,8 @@ void TrackView::rotateDrag(DragEvent const& e) {
         turnRate[0] = turnRate[1] = 0;
         return;
     }
-    turnRate[0] += -0.001 * (e.x - e.xp);
-    turnRate[1] += -0.001 * (e.y - e.yp);
+    turnRate[0] += -0.001 * dx(e);
+    turnRate[1] += -0.001 * dy(e);
 }
 
 void TrackView::panDrag(DragEvent const& e) {
@@ -60,10 +74,10 @@ void TrackView::panDrag(DragEvent const& e) {
         turnRate[0] = turnRate[1] = 0;
         return;
     }
-    panRate[0] = -0.001 * (e.x - e.xp);
-    panRate[1] = 0.001 * (e.y - e.yp);
+    panRate[0] = -0.001 * dx(e);
+    panRate[1] = 0.001 * dy(e);
 }
 
 void TrackView::zoomDrag(DragEvent const& e) {
-    zoomRate = (e.start || e.end) ? 0 : -0.004 * (e.y - e.yp);
+    zoomRate = (e.start || e.end) ? 0 : -0.004 * dy(e);
 }

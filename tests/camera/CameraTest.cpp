@@ -133,6 +133,21 @@ TEST_F(CameraGl, ProjectionFollowsEveryViewportChange) {
     expectProjectionIs(60, 1);
 }
 
+TEST_F(CameraGl, TallViewportsStopTheVerticalFieldAt150Degrees) {
+    glViewport(0, 0, 400, 960);  // 144 degrees: still the plain ratio
+    cam.applyProjection();
+    EXPECT_FLOAT_EQ(cam.verticalFov(), 144);
+    for (int h : {960, 3000}) {
+        glViewport(0, 0, 250, h);
+        cam.applyProjection();
+        EXPECT_FLOAT_EQ(cam.verticalFov(), 150);
+        expectProjectionIs(150, 250.0 / h);
+        GLdouble m[16];
+        glGetDoublev(GL_PROJECTION_MATRIX, m);
+        EXPECT_GT(m[5], 0) << "upright, not inverted";
+    }
+}
+
 TEST_F(CameraGl, ViewportShrunkToNothingLoadsNoInfinityAndRecovers) {
     for (int w : {0, 800}) {
         glViewport(0, 0, w, 800 - w);

@@ -124,4 +124,20 @@ TEST_F(PoseLoop, FreeFlightContinuesFromTheTrackPoseAndBack) {
     EXPECT_NEAR(stored().angles[1], -pitchLimit, 1e-9);
 }
 
+TEST_F(PoseLoop, FlightPastTheLargestPositionKeepsTheLastFinitePose) {
+    frames(1);
+    const Coord last = stored();
+    Coord control;
+    control.position = V3(0, 1e300, 0);
+    fly.setControl(control);
+    mux.select2();
+    frames(5);  // already the first step flies past what the camera can load
+    expectSame(stored(), last);
+    expectSame(cam.pose(), last);
+
+    mux.select1();
+    frames(1);
+    EXPECT_NEAR(stored().position.length(), 3, 1e-9);
+}
+
 }  // namespace

@@ -1,3 +1,4 @@
+#include "camera/Orientation.h"
 #include "camera/TrackView.h"
 
 #include <gtest/gtest.h>
@@ -120,6 +121,26 @@ TEST_F(Track, RightDragZoomsByDecayingFactorsAndStopsAtOneTenth) {
     view.zoomDrag(motion(0, -50));
     frame();
     EXPECT_NEAR(distance(), 0.1 * std::exp(0.04), 1e-12);
+}
+
+TEST_F(Track, LongZoomOutStopsAtADistanceAFewDragsComeBackFrom) {
+    frame();
+    for (int i = 0; i < 500; ++i) {
+        view.zoomDrag(motion(0, -500));
+        view.panDrag(motion(2000000000, -2000000000));
+        frame();
+        ASSERT_TRUE(std::isfinite(pose.position.length())) << "frame " << i;
+    }
+    view.panDrag(edge(false));
+    frames(200);  // until the pan has glided out
+    const Vec<double, 3> centre = pose.position + directionOf(pose.angles) * 100;
+    EXPECT_NEAR((centre - pose.position).length(), 100, 1e-6);
+
+    for (int drag = 0; drag < 3; ++drag) {
+        view.zoomDrag(motion(0, 300));
+        frames(40);
+    }
+    EXPECT_LT((centre - pose.position).length(), 3);
 }
 
 TEST_F(Track, ZoomAndTurnStopWhenTheirDragEnds) {
