@@ -30,5 +30,5 @@ void FrameClock::advance() {
     frame.delta = float(t - frame.time);
     frame.time = t;
     frameReady.emit(frame);
-    ++frame.number;
+    frame.number = nextFrameNumber(frame.number);
 }

@@ -80,6 +80,12 @@ TEST(FrameClock, TwoTicksInARowAreNumberedOnAndApartByASmallPositiveDelta) {
     EXPECT_NEAR(log.frames[1].time - log.frames[0].time, log.frames[1].delta, 1e-6);
 }
 
+TEST(FrameClock, FrameNumbersStartAgainAtZeroAfterTheLargest) {
+    EXPECT_EQ(nextFrameNumber(41), 42);
+    EXPECT_EQ(nextFrameNumber(2147483646), 2147483647);
+    EXPECT_EQ(nextFrameNumber(2147483647), 0);
+}
+
 TEST(FrameClock, EveryClockMeasuresFromTheOneOriginOfTheProcess) {
     FrameClock first;
     FrameClock second;
