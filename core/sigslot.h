@@ -114,22 +114,25 @@ using _connection_base2 = _connection_base<mt_policy, A1, A2>;
 template <class A1, class A2, class A3, class A4, class mt_policy = multi_threaded_local>
 using _connection_base4 = _connection_base<mt_policy, A1, A2, A3, A4>;
 
+// The receiver is kept as its has_slots part and turned back into a Dest only
+// when called: a copied receiver's connections are cloned while the copy is
+// still being built, when it is not yet a Dest.
 template <class Dest, class mt_policy, class... A>
 class _connection : public _connection_base<mt_policy, A...> {
 public:
     using Slot = void (Dest::*)(A...);
 
-    _connection(Dest* object, Slot slot) : object_(object), slot_(slot) {}
+    _connection(has_slots<mt_policy>* object, Slot slot) : object_(object), slot_(slot) {}
 
     has_slots<mt_policy>* receiver() const override { return object_; }
-    void invoke(A... args) override { (object_->*slot_)(args...); }
+    void invoke(A... args) override { (static_cast<Dest*>(object_)->*slot_)(args...); }
     _connection_base<mt_policy, A...>* clone() override { return new _connection(*this); }
     _connection_base<mt_policy, A...>* clone_for(has_slots<mt_policy>* newReceiver) override {
-        return new _connection(static_cast<Dest*>(newReceiver), slot_);
+        return new _connection(newReceiver, slot_);
     }
 
 private:
-    Dest* object_;
+    has_slots<mt_policy>* object_;
     Slot slot_;
 };
 

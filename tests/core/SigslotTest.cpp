@@ -189,4 +189,24 @@ TEST(Sigslot, CopiedSignalAndCopiedReceiverKeepTheirConnections) {
     EXPECT_EQ(log, (std::vector<std::string>{"a:3", "b:3", "c:3"}));
 }
 
+// Like the GL view, whose toolkit base comes before has_slots: the copy is
+// called as itself, not at its receiver part's address.
+TEST(Sigslot, CopiedReceiverBehindAnotherBaseIsCalledAsItself) {
+    struct Widget {
+        virtual ~Widget() = default;
+        double geometry[4] = {};
+    };
+    struct View : Widget, has_slots<> {
+        int got = 0;
+        void value(int v) { got = v; }
+    };
+    View a;
+    signal1<int> s;
+    s.connect(&a, &View::value);
+    View b(a);
+    s.emit(5);
+    EXPECT_EQ(a.got, 5);
+    EXPECT_EQ(b.got, 5);
+}
+
 }  // namespace
