@@ -10,6 +10,8 @@
 #include <FL/Fl_Window.H>
 
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 
 #include "FlowerUI.h"
 #include "Icons.h"
@@ -132,12 +134,15 @@ Field* field(int x, int y, int w, int h, const char* label, Fl_Color color, doub
     return f;
 }
 
+// A field a person types into. It calls back on every keystroke and when it
+// is committed, even unchanged, so typedValue can apply its commit rule.
 Fl_Value_Input* input(int x, int y, int w, int h, const char* label, Fl_Color color,
                       const char* tip, Fl_Callback* cb, double min, double max, double step,
                       double value) {
     Fl_Value_Input* f = field<Fl_Value_Input>(x, y, w, h, label, color, min, max, step, value);
     f->tooltip(tip);
     f->callback(cb);
+    f->when(FL_WHEN_CHANGED | FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY | FL_WHEN_NOT_CHANGED);
     return f;
 }
 
@@ -262,24 +267,49 @@ bool committing() {
     }
 }
 
+// Text as a person means it: a decimal number and nothing else, so "077" is
+// 77, while hexadecimal, "inf" and "nan" are no numbers at all.
+bool readDecimal(const char* text, double& value) {
+    if (text[std::strspn(text, "0123456789+-.eE ")] != '\0')
+        return false;
+    char* end = nullptr;
+    value = std::strtod(text, &end);
+    return end != text && end[std::strspn(end, " ")] == '\0';
+}
+
 // The field calls back on every keystroke, so typing 1000 passes through 1, 10
-// and 100: values out of range reach nobody until the field is committed, and
-// then land on the nearest limit. In-range values went out as they were typed.
+// and 100: values out of range (infinities included) reach nobody until the
+// field is committed, and then land on the nearest limit. In-range values go
+// out as they are typed; text that is no decimal number sends nothing.
+// Dragged values are the field's own. True when value is to be sent.
+bool typedValue(Fl_Value_Input* in, double& value) {
+    double typed = in->value();
+    const bool dragged = Fl::event() == FL_DRAG || Fl::event() == FL_RELEASE;
+    if (!dragged && !readDecimal(in->input.value(), typed))
+        return false;
+    value = in->clamp(typed);
+    if (!committing())
+        return value == typed;
+    const bool sentAsTyped = value == typed;
+    in->value(value);
+    return !sentAsTyped;
+}
+
 void pointCountTyped(Fl_Widget* w, void*) {
+    double count;
+    if (!typedValue(static_cast<Fl_Value_Input*>(w), count))
+        return;
     FlowerUI& ui = FlowerUI::of(w);
-    Fl_Value_Input* in = ui.pointCountInput;
-    const double typed = in->value();
-    const double inRange = in->clamp(typed);
-    if (typed == inRange) {
-        if (committing())
-            return;
-    } else {
-        if (!committing())
-            return;
-        in->value(inRange);
-    }
-    ui.pointCountSlider->value(std::log(inRange));
-    ui.pointCountChanged.emit(static_cast<int>(inRange));
+    ui.pointCountSlider->value(std::log(count));
+    ui.pointCountChanged.emit(static_cast<int>(count));
+}
+
+// The colour period fields.
+template <Amount signal>
+void emitTyped(Fl_Widget* w, void*) {
+    double value;
+    if (typedValue(static_cast<Fl_Value_Input*>(w), value))
+        (FlowerUI::of(w).*signal).emit(value);
 }
 
 void restartPressed(Fl_Widget* w, void*) {
@@ -426,8 +456,6 @@ Fl_Window* FlowerUI::makePalette() {
     pointCountInput =
         input(30, 278, 90, 16, nullptr, kPanel, "Type value, or drag (left / right button)",
               pointCountTyped, 50, 99999, 1, 4181);
-    pointCountInput->when(FL_WHEN_CHANGED | FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY |
-                          FL_WHEN_NOT_CHANGED);
     pointCountMaxOutput = limit(120, 42, 99999);
     Fl_Group::current()->end();
 
@@ -454,12 +482,12 @@ Fl_Window* FlowerUI::makePalette() {
     periodResetButton =
         textButton(6, 402, 84, 18, "Reset", "Reset to initial value", periodResetPressed);
     periodOriginInput = input(132, 402, 30, 16, "Origen", kPanel, "Not implemented",
-                              emitValue<&FlowerUI::periodOriginChanged>, 0, 1, 0.0001, 0);
+                              emitTyped<&FlowerUI::periodOriginChanged>, 0, 1, 0.0001, 0);
     periodInitialInput = input(66, 432, 84, 18, "Initial", FL_GRAY, "Color period initial value",
-                               emitValue<&FlowerUI::periodInitialChanged>, 0, 1000, 0.00001, 0.618);
+                               emitTyped<&FlowerUI::periodInitialChanged>, 0, 1000, 0.00001, 0.618);
     periodIncrementInput =
         input(66, 450, 84, 18, "Incr.", FL_GRAY, "Color period increment (per frame)",
-              emitValue<&FlowerUI::periodIncrementChanged>, -1, 1, 0.00000001, kStartIncrement);
+              emitTyped<&FlowerUI::periodIncrementChanged>, -1, 1, 0.00000001, kStartIncrement);
     Fl_Group::current()->end();
 
     box(168, 0, 168, 120, "Points");

@@ -15,6 +15,7 @@
 #include <cmath>
 #include <cstring>
 #include <functional>
+#include <tuple>
 
 namespace {
 
@@ -136,6 +137,35 @@ TEST_F(Palette, RestartResetAndThePeriodFields) {
         field->input.position(0, field->input.size());
         type("1");
         EXPECT_EQ(log.take(), Calls{call(signal, 1)});
+    }
+}
+
+TEST_F(Palette, PeriodFieldsHoldBackWhatTheyCannotTakeUntilCommitted) {
+    const std::tuple<Fl_Value_Input*, const char*, double, double> fields[] = {
+        {ui.periodInitialInput, "periodInitialChanged", 0, 1000},
+        {ui.periodIncrementInput, "periodIncrementChanged", -1, 1},
+        {ui.periodOriginInput, "periodOriginChanged", 0, 1},
+    };
+    for (auto [field, signal, low, high] : fields) {
+        field->take_focus();
+        field->input.position(0, field->input.size());
+        // Typed from the back, no shorter number goes out on the way.
+        type("e309");
+        key(FL_Home);
+        type("1");
+        EXPECT_EQ(log.take(), Calls{}) << signal;
+        key(FL_Enter);
+        EXPECT_EQ(log.take(), Calls{call(signal, high)});
+        EXPECT_EQ(field->value(), high);
+
+        field->input.position(0, field->input.size());
+        type("e309");
+        key(FL_Home);
+        type("-1");
+        EXPECT_EQ(log.take(), Calls{}) << signal;
+        ui.pointCountInput->take_focus();
+        EXPECT_EQ(log.take(), Calls{call(signal, low)});
+        EXPECT_EQ(field->value(), low);
     }
 }
 
@@ -265,6 +295,19 @@ TEST_F(PointCountField, OutOfRangeWaitsForTheCommitAndLandsOnTheNearestLimit) {
     EXPECT_EQ(log.take(), Calls{call("pointCountChanged", 99999)});
     EXPECT_STREQ(ui.pointCountInput->input.value(), "99999");
     expectCount(99999);
+}
+
+TEST_F(PointCountField, ReadsDecimalNumbersOnly) {
+    type("077");
+    EXPECT_EQ(log.take(), Calls{call("pointCountChanged", 77)}) << "not octal 63";
+    key(FL_Enter);
+    EXPECT_EQ(log.take(), Calls{});
+    expectCount(77);
+
+    selectAll();
+    type("0x10");
+    key(FL_Enter);
+    EXPECT_EQ(log.take(), Calls{}) << "not hexadecimal 16, nor anything else";
 }
 
 TEST_F(PointCountField, DraggingInTheFieldStaysInRange) {
