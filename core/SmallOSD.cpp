@@ -17,6 +17,8 @@ void SmallOSD::render() {
         return;
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
+    if (viewport[2] <= 0 || viewport[3] <= 0)
+        return;  // no room for text, nor for the projection that places it
     glPushAttrib(GL_DEPTH_BUFFER_BIT);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();

@@ -3,13 +3,17 @@
 #include <FL/Fl.H>
 #include <FL/gl.h>
 
+#include <algorithm>
+
 FltkAdaptor::FltkAdaptor(int x, int y, int w, int h, const char* label)
     : Fl_Gl_Window(x, y, w, h, label) {}
 
 FltkAdaptor::~FltkAdaptor() = default;
 
 void FltkAdaptor::draw() {
-    glViewport(0, 0, w(), h());
+    // A main window shorter than its menu bar leaves the view a negative
+    // height, which the viewport refuses: it shows nothing instead.
+    glViewport(0, 0, std::max(w(), 0), std::max(h(), 0));
     glEnable(GL_DEPTH_TEST);
     paint.emit();
     redraw();

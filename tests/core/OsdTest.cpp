@@ -143,6 +143,13 @@ TEST_F(OsdGl, TextStaysInTheCornerAfterTheViewGrows) {
     EXPECT_NEAR(white.minY, 22, 1);
 }
 
+TEST_F(OsdGl, ViewWithoutHeightGetsNoTextAndNoError) {
+    glViewport(0, 0, 400, 0);
+    osd.setVisible(true);
+    osd.render();
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}
+
 TEST(MyLight, SwitchesOnLightZeroOnly) {
     GlContext gl(64, 64);
     glDisable(GL_LIGHT0);

@@ -80,6 +80,15 @@ TEST_F(Adaptor, DrawSetsViewportAndDepthTestBeforePaint) {
     EXPECT_EQ(probe.viewport[3], 300);
 }
 
+TEST_F(Adaptor, ViewSqueezedPastNothingGetsAnEmptyViewport) {
+    window.show();
+    paintOnce();
+    window.size(320, 10);  // 40 pixels less than nothing for the view
+    paintOnce();
+    EXPECT_EQ(probe.viewport[3], 0);
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}
+
 TEST_F(Adaptor, ButtonsOneToThreeAndMotionBecomeMouseEvents) {
     EXPECT_EQ(deliver(FL_PUSH, 2, 10, 20), 1);
     EXPECT_EQ(deliver(FL_DRAG, 2, 11, 22), 1);
