@@ -63,6 +63,9 @@ public:
     void flowColor(int i, double offset);
     void markerColor(int order, int shade);
 
+    // The seeds as the last rebuild left them, for checks from outside.
+    const FibPointSet& points() const { return pointSet; }
+
 private:
     // How one class of primitive (points, lines, polygons) colours and lights its vertices.
     struct VertexStyle {

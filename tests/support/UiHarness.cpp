@@ -1,7 +1,9 @@
-#include "UiHarness.h"
+#include "support/UiHarness.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Color_Chooser.H>
 #include <FL/Fl_Window.H>
+#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstring>
@@ -160,4 +162,43 @@ void showDrawn(Fl_Widget* window) {
     w->wait_for_expose();
     Fl::flush();
     settle();
+}
+
+void ChooserAnswer::answer(void* self) {
+    ChooserAnswer& a = *static_cast<ChooserAnswer*>(self);
+    Fl_Window* dialog = Fl::modal();
+    if (!dialog) {
+        Fl::repeat_timeout(0.02, answer, self);
+        return;
+    }
+    ++a.opened;
+    a.title = dialog->label();
+    Fl_Color_Chooser* chooser = nullptr;
+    Fl_Widget* ok = nullptr;
+    Fl_Widget* cancel = nullptr;
+    for (int i = 0; i < dialog->children(); ++i) {
+        Fl_Widget* w = dialog->child(i);
+        if (auto* c = dynamic_cast<Fl_Color_Chooser*>(w))
+            chooser = c;
+        else if (w->label() && !std::strcmp(w->label(), "OK"))
+            ok = w;
+        else if (w->label() && !std::strcmp(w->label(), "Cancel"))
+            cancel = w;
+    }
+    ASSERT_TRUE(chooser && ok && cancel);
+    a.shown[0] = chooser->r() * 255;
+    a.shown[1] = chooser->g() * 255;
+    a.shown[2] = chooser->b() * 255;
+    chooser->rgb(a.r / 255.0, a.g / 255.0, a.b / 255.0);
+    (a.accept ? ok : cancel)->do_callback();
+}
+
+void ChooserAnswer::pressing(Fl_Widget* button) {
+    during([button] { click(button); });
+}
+
+void ChooserAnswer::during(const std::function<void()>& action) {
+    Fl::add_timeout(0.0, answer, this);
+    action();
+    Fl::remove_timeout(answer, this);
 }

@@ -7,6 +7,7 @@
 #include <FL/Fl_Widget.H>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,24 @@ void dragTo(Fl_Widget* valuator, int x);
 // Keys to whatever has the focus.
 void key(int keysym, const char* text = "");
 void type(const std::string& text);
+
+// Answers the modal colour chooser from inside its own event loop.
+struct ChooserAnswer {
+    ChooserAnswer(bool accept, uchar r, uchar g, uchar b) : accept(accept), r(r), g(g), b(b) {}
+    bool accept;
+    uchar r, g, b;
+    int opened = 0;
+    std::string title;
+    double shown[3] = {-1, -1, -1};  // the colour it opened on, 0..255
+
+    // Presses the button; the chooser it opens is answered as set above.
+    void pressing(Fl_Widget* button);
+    // Any chooser the action opens is answered so.
+    void during(const std::function<void()>& action);
+
+private:
+    static void answer(void* self);
+};
 
 // Lets the toolkit map and draw what is shown.
 void settle();

@@ -1,5 +1,5 @@
 // The menu's three live items, chosen as the toolkit chooses them.
-#include "UiHarness.h"
+#include "support/UiHarness.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>

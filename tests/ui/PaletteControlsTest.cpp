@@ -1,6 +1,6 @@
 // Every palette control operated through the toolkit's own event handling,
 // and what it tells the model.
-#include "UiHarness.h"
+#include "support/UiHarness.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
@@ -379,53 +379,6 @@ TEST(FamilyLightsUnanswered, QueriesWithoutAModelPutEveryLightOut) {
 }
 
 // ---- colour chooser ------------------------------------------------------------
-
-// Answers the modal colour chooser from inside its own event loop.
-struct ChooserAnswer {
-    ChooserAnswer(bool accept, uchar r, uchar g, uchar b) : accept(accept), r(r), g(g), b(b) {}
-    bool accept;
-    uchar r, g, b;
-    int opened = 0;
-    std::string title;
-    double shown[3] = {-1, -1, -1};
-
-    static void answer(void* self) { static_cast<ChooserAnswer*>(self)->operator()(); }
-
-    void operator()() {
-        Fl_Window* dialog = Fl::modal();
-        if (!dialog) {
-            Fl::repeat_timeout(0.02, answer, this);
-            return;
-        }
-        ++opened;
-        title = dialog->label();
-        Fl_Color_Chooser* chooser = nullptr;
-        Fl_Widget* ok = nullptr;
-        Fl_Widget* cancel = nullptr;
-        for (int i = 0; i < dialog->children(); ++i) {
-            Fl_Widget* w = dialog->child(i);
-            if (auto* c = dynamic_cast<Fl_Color_Chooser*>(w))
-                chooser = c;
-            else if (w->label() && !std::strcmp(w->label(), "OK"))
-                ok = w;
-            else if (w->label() && !std::strcmp(w->label(), "Cancel"))
-                cancel = w;
-        }
-        ASSERT_TRUE(chooser && ok && cancel);
-        shown[0] = chooser->r() * 255;
-        shown[1] = chooser->g() * 255;
-        shown[2] = chooser->b() * 255;
-        chooser->rgb(r / 255.0, g / 255.0, b / 255.0);
-        (accept ? ok : cancel)->do_callback();
-    }
-
-    // Presses the button; the chooser it opens is answered as set above.
-    void pressing(Fl_Button* button) {
-        Fl::add_timeout(0.02, answer, this);
-        click(button);
-        Fl::remove_timeout(answer, this);
-    }
-};
 
 TEST_F(Palette, ChosenColourGoesToTheButtonAndTheModel) {
     ChooserAnswer answer{true, 10, 200, 30};

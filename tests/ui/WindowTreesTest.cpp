@@ -1,6 +1,6 @@
 // The three windows as built: every widget, in creation order, with the
 // properties a person sees or the callbacks rely on.
-#include "UiHarness.h"
+#include "support/UiHarness.h"
 
 #include "ui/Icons.h"
 #include "window/FltkAdaptor.h"
