@@ -1,9 +1,12 @@
-# Spiravel: `make run` starts the viewer, `make test` runs the whole suite.
+# Spiravel: `make run` starts the viewer, `make test` runs the whole suite,
+# `make check` runs it again built with the address and undefined-behaviour sanitizers.
 BUILD := build
+CHECK := build-check
+SANITIZE := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer
 # -noreset: the server must not restart when the last test disconnects while another starts.
 XVFB := xvfb-run -a -s "-screen 0 1600x1000x24 -noreset"
 
-.PHONY: setup build run test bench screenshot icons clean
+.PHONY: setup build run test check stress bench screenshot icons clean
 
 setup:
 	@sh tools/setup.sh
@@ -18,6 +21,22 @@ run: build
 test: build
 	cd $(BUILD) && $(XVFB) ctest --output-on-failure -j $$(nproc)
 
+# Any sanitizer report fails the test it comes from; leaks too, except those
+# of the toolkit, X, fontconfig and Mesa and the windows that live to the end.
+check: setup
+	@cmake -S . -B $(CHECK) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_DISABLE_FIND_PACKAGE_benchmark=ON \
+	  -DCMAKE_CXX_FLAGS="$(SANITIZE)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE)" >/dev/null
+	@cmake --build $(CHECK) -j $$(nproc)
+	cd $(CHECK) && \
+	  ASAN_OPTIONS=detect_leaks=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/leaks.supp:print_suppressions=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  $(XVFB) ctest --output-on-failure -j $$(nproc)
+
+# A long random session through the palette, the view and the window size.
+stress: build
+	SPIRAVEL_STRESS_ACTIONS=100000 $(XVFB) $(BUILD)/tests/core/stress_test
+
 bench: build
 	@for b in $(BUILD)/bench/*_bench; do [ -x "$$b" ] && $(XVFB) "$$b" || exit 1; done
 
@@ -31,4 +50,4 @@ screenshot: build
 	@sh tools/screenshot.sh $(BUILD)/spiravel docs/screenshot.png
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(CHECK)
