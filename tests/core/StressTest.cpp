@@ -58,6 +58,10 @@ public:
         p.fibSurface.periodChanged.connect(this, &Session::periodic);
         p.glView->paint.connect(this, &Session::painted);
         collect(p.flowerUI.paletteWindow);
+        // Off the screen, the windows hide no other test's window on the
+        // shared X server, whatever their size; frames are asked for, not exposed.
+        p.mainWindow->position(2000, 0);
+        p.flowerUI.paletteWindow->position(2000, 2100);
         // The toolkit's first text in a context builds its glyph lists, and
         // Mesa reports GL_OUT_OF_MEMORY for some glyphs while it does: once,
         // here, before the session.
