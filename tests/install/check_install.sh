@@ -7,11 +7,12 @@
 #   icons     every PNG is as large as its folder says
 #   refused   an install into a prefix the user may not write fails, says why
 #             and leaves nothing there
+#   removed   tools/uninstall.sh takes away every file an install put there
 set -eu
 check=$1 build=$2
 id=org.example.spiravel
 scratch=$(mktemp -d)
-trap 'rm -rf "$scratch"' EXIT
+trap 'chmod -R u+w "$scratch"; rm -rf "$scratch"' EXIT
 root=$scratch/root
 
 fail() {
@@ -80,15 +81,21 @@ refused)
     # Laid out like /usr/local, and as closed to a user.
     prefix=$scratch/prefix
     mkdir -p "$prefix/bin" "$prefix/share/man"
-    chmod 755 "$scratch"
     chmod -R 555 "$prefix"
-    # Root may write anywhere: try as nobody instead.
-    as_user=""
-    [ "$(id -u)" -ne 0 ] || as_user="setpriv --reuid=nobody --regid=nogroup --clear-groups"
-    if $as_user cmake --install "$build" --prefix "$prefix" >"$scratch/log" 2>&1; then
+    # Root may write anywhere: without its capabilities it is held to the modes like anyone.
+    unprivileged=""
+    [ "$(id -u)" -ne 0 ] || unprivileged="setpriv --inh-caps=-all --bounding-set=-all"
+    if $unprivileged cmake --install "$build" --prefix "$prefix" >"$scratch/log" 2>&1; then
         fail "installed into a prefix it may not write"
     fi
-    grep -q "Permission denied" "$scratch/log" || fail "no clear message: $(cat "$scratch/log")"
+    grep -q "$prefix/bin/spiravel\": Permission denied" "$scratch/log" || fail "no clear message: $(cat "$scratch/log")"
+    left=$(cd "$prefix" && find . ! -type d)
+    [ -z "$left" ] || fail "left behind: $left"
+    ;;
+removed)
+    prefix=$scratch/prefix
+    cmake --install "$build" --prefix "$prefix" >"$scratch/log" 2>&1 || fail "install: $(cat "$scratch/log")"
+    sh "$(dirname "$0")/../../tools/uninstall.sh" "$build" "$prefix" >"$scratch/log"
     left=$(cd "$prefix" && find . ! -type d)
     [ -z "$left" ] || fail "left behind: $left"
     ;;
