@@ -75,7 +75,7 @@ TEST_F(Adaptor, ViewSqueezedPastNothingGetsAnEmptyViewport) {
     paintOnce();
     window.size(320, 10);  // 40 pixels less than nothing for the view
     paintOnce();
-    EXPECT_EQ(probe.viewport[3], 0);
+    EXPECT_EQ(viewport[3], 0);
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 
