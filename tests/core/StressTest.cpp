@@ -14,6 +14,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -86,7 +87,7 @@ public:
                 case 3: typeIntoField(); break;
                 case 4: dragInView(); break;
                 case 5: resizeMainWindow(); break;
-                default: break;
+                default: break;  // a moment without input
             }
             if (below(3) == 0)
                 frame();
