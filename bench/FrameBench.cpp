@@ -1,19 +1,26 @@
 // Whole frames of a full flower as the program draws them: rebuild plus draw
 // with every primitive on, on the sphere, lit, in the default colours, seen
-// from the start pose, rendered by the real OpenGL in a 1128 × 666 view.
+// from the start pose, with the period display on, rendered by the real
+// OpenGL in a 1128 × 666 view.
 //
 // The reference draws the same picture by the fastest OpenGL 1.1 route: the
-// frame's points, lines and triangles, captured once through feedback (lit
-// colours, window coordinates), replayed from vertex arrays. It measures
-// what rasterising the picture costs on this machine under the same load.
+// frame's points, lines and triangles, recorded once from a real draw,
+// replayed from vertex arrays with the same lighting. It measures what
+// rasterising the picture costs on this machine under the same load.
+//
+// ownWork runs the same frames at growth speed 1 with the immediate-mode
+// calls caught and dropped before the driver: what our own code costs per
+// frame. The "allocs" counters count heap allocations per frame, which must
+// stay 0 once the flower exists.
+#include "HeapCount.h"
 #include "camera/Cam3d.h"
 #include "camera/TrackView.h"
+#include "core/SmallOSD.h"
 #include "flower/FibSurface.h"
+#include "support/GlContext.h"
 
 #include <benchmark/benchmark.h>
 
-#include <FL/Fl.H>
-#include <FL/Fl_Gl_Window.H>
 #include <FL/gl.h>
 
 #include <algorithm>
@@ -24,24 +31,9 @@ namespace {
 
 constexpr int viewWidth = 1128, viewHeight = 666;
 
-class BlankGlWindow : public Fl_Gl_Window {
-public:
-    BlankGlWindow() : Fl_Gl_Window(0, 0, viewWidth, viewHeight, "frame bench") {
-        mode(FL_RGB | FL_DOUBLE | FL_DEPTH | FL_ALPHA);
-        show();
-        while (!shown()) Fl::wait(0.01);
-        Fl::check();
-        make_current();
-    }
-
-protected:
-    void draw() override {}
-};
-
 void makeViewCurrent() {
-    static BlankGlWindow window;
-    window.make_current();
-    glViewport(0, 0, viewWidth, viewHeight);
+    static GlContext view(viewWidth, viewHeight);
+    view.makeCurrent();
 }
 
 // Clear, camera at the start pose, light: the frame stages before the scene.
@@ -54,21 +46,24 @@ void beginFrame(Cam3d& camera) {
     glEnable(GL_LIGHT0);
 }
 
-// A full flower of N points growing at the default speed, in the current
-// spiral mode, and the camera at the program's first pose, (0, 0, 3), once
-// the track view has aimed it at the flower.
+// A full flower of N points growing at the given speed, in the current
+// spiral mode, its period shown by the display, and the camera at the
+// program's first pose, (0, 0, 3), once the track view has aimed it at the flower.
 struct Scene {
     FibSurface flower;
+    SmallOSD display;
     Cam3d camera;
 
-    explicit Scene(benchmark::State& state) {
+    Scene(benchmark::State& state, double speed) {
         makeViewCurrent();
         const bool adaptive = state.range(1) != 0;
         state.SetLabel(adaptive ? "adaptive" : "fixed");
         flower.setAdaptiveSpirals(adaptive);
         flower.setGrowthSpeed(1);
         for (int i = 0; i <= 100; ++i) flower.setPointCount(static_cast<int>(state.range(0)));
-        flower.setGrowthSpeed(0.1);
+        flower.setGrowthSpeed(speed);
+        flower.periodChanged.connect(&display, &SmallOSD::setPeriod);
+        display.setVisible(true);
 
         Coord start;
         start.position = Vec<double, 3>(0, 0, 3);
@@ -76,29 +71,39 @@ struct Scene {
         TrackView track;
         track.coordOut.connect(&camera, &Cam3d::setCoord);
         track.step(start, FrameRef());
+        display.render();  // the toolkit sets up the font once, at the first text
+    }
+
+    // The program's frame after the camera stages: the scene, then the display.
+    void draw() {
+        flower.draw();
+        display.render();
     }
 };
 
 void wholeFrame(benchmark::State& state) {
-    Scene scene(state);
+    Scene scene(state, 0.1);
+    const long before = heapAllocations();
     for (auto _ : state) {
         beginFrame(scene.camera);
-        scene.flower.draw();
+        scene.draw();
         glFinish();
     }
+    state.counters["allocs"] = allocationsPerIteration(before);
 }
 
 // The reference's vertex lists, recorded from one real draw: the flower's
-// immediate-mode calls are caught below while `recording` is on, and pass
-// straight to the driver otherwise. Strips, fans and quads become plain
-// triangles and lines; clockwise-front triangles are turned round so that
-// one front face serves them all.
+// immediate-mode calls are caught below while `on` (and thrown away while
+// also `dropping`), and pass straight to the driver otherwise. Strips, fans
+// and quads become plain triangles and lines; clockwise-front triangles are
+// turned round so that one front face serves them all.
 struct Vertex {
     GLfloat position[3], normal[3], colour[3];
 };
 
 struct Recorder {
     bool on = false;
+    bool dropping = false;
     GLenum mode = 0;
     GLfloat colour[3] = {1, 1, 1}, normal[3] = {0, 0, 1};
     std::vector<Vertex> primitive, points, lines, triangles;
@@ -146,37 +151,44 @@ extern "C" {
 void glBegin(GLenum mode) {
     static const auto real = driver<void (*)(GLenum)>("glBegin");
     if (!recorder.on) return real(mode);
+    if (recorder.dropping) return;
     recorder.mode = mode;
     recorder.primitive.clear();
 }
 void glEnd() {
     static const auto real = driver<void (*)()>("glEnd");
     if (!recorder.on) return real();
+    if (recorder.dropping) return;
     recorder.end();
 }
 void glColor3d(GLdouble r, GLdouble g, GLdouble b) {
     static const auto real = driver<void (*)(GLdouble, GLdouble, GLdouble)>("glColor3d");
     if (!recorder.on) return real(r, g, b);
+    if (recorder.dropping) return;
     recorder.colour[0] = GLfloat(r), recorder.colour[1] = GLfloat(g), recorder.colour[2] = GLfloat(b);
 }
 void glColor3fv(const GLfloat* c) {
     static const auto real = driver<void (*)(const GLfloat*)>("glColor3fv");
     if (!recorder.on) return real(c);
+    if (recorder.dropping) return;
     std::copy(c, c + 3, recorder.colour);
 }
 void glNormal3dv(const GLdouble* n) {
     static const auto real = driver<void (*)(const GLdouble*)>("glNormal3dv");
     if (!recorder.on) return real(n);
+    if (recorder.dropping) return;
     std::copy(n, n + 3, recorder.normal);
 }
 void glNormal3f(GLfloat x, GLfloat y, GLfloat z) {
     static const auto real = driver<void (*)(GLfloat, GLfloat, GLfloat)>("glNormal3f");
     if (!recorder.on) return real(x, y, z);
+    if (recorder.dropping) return;
     recorder.normal[0] = x, recorder.normal[1] = y, recorder.normal[2] = z;
 }
 void glVertex3dv(const GLdouble* p) {
     static const auto real = driver<void (*)(const GLdouble*)>("glVertex3dv");
     if (!recorder.on) return real(p);
+    if (recorder.dropping) return;
     Vertex v{{GLfloat(p[0]), GLfloat(p[1]), GLfloat(p[2])}, {}, {}};
     std::copy(recorder.normal, recorder.normal + 3, v.normal);
     std::copy(recorder.colour, recorder.colour + 3, v.colour);
@@ -194,7 +206,7 @@ void drawArrays(GLenum mode, const std::vector<Vertex>& vertices) {
 }
 
 void vertexArrayReference(benchmark::State& state) {
-    Scene scene(state);
+    Scene scene(state, 0.1);
     recorder = Recorder();
     recorder.on = true;
     scene.flower.draw();
@@ -219,6 +231,7 @@ void vertexArrayReference(benchmark::State& state) {
         drawArrays(GL_POINTS, recorder.points);
         glDepthFunc(GL_LESS);
         drawArrays(GL_TRIANGLES, recorder.triangles);
+        scene.display.render();
         glFinish();
     }
     glDisable(GL_COLOR_MATERIAL);
@@ -231,6 +244,21 @@ void vertexArrayReference(benchmark::State& state) {
     state.counters["triangles"] = double(recorder.triangles.size() / 3);
 }
 
+// CPU time of this thread only: the driver's raster threads are not ours.
+void ownWork(benchmark::State& state) {
+    Scene scene(state, 1);
+    recorder = Recorder();
+    recorder.on = true;
+    recorder.dropping = true;
+    const long before = heapAllocations();
+    for (auto _ : state) {
+        scene.draw();
+        glFinish();
+    }
+    state.counters["allocs"] = allocationsPerIteration(before);
+    recorder.on = false;
+}
+
 BENCHMARK(wholeFrame)
     ->ArgNames({"N", "adaptive"})
     ->ArgsProduct({{4181, 99999}, {1, 0}})
@@ -241,6 +269,10 @@ BENCHMARK(vertexArrayReference)
     ->ArgsProduct({{4181, 99999}, {1, 0}})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+BENCHMARK(ownWork)
+    ->ArgNames({"N", "adaptive"})
+    ->ArgsProduct({{4181, 99999}, {1, 0}})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
