@@ -3,7 +3,7 @@ BUILD := build
 # -noreset: the server must not restart when the last test disconnects while another starts.
 XVFB := xvfb-run -a -s "-screen 0 1600x1000x24 -noreset"
 
-.PHONY: setup build run test bench screenshot icons clean
+.PHONY: setup build run test bench soak screenshot icons clean
 
 setup:
 	@sh tools/setup.sh
@@ -20,6 +20,12 @@ test: build
 
 bench: build
 	@for b in $(BUILD)/bench/*_bench; do [ -x "$$b" ] && $(XVFB) "$$b" || exit 1; done
+	@sh tools/real_frames.sh $(BUILD)
+
+# The real program's resident memory over MINUTES minutes of a full flower.
+MINUTES ?= 60
+soak: build
+	@sh tools/soak.sh $(BUILD) $(MINUTES)
 
 # Redraws the icon pixmaps and rewrites ui/Icons.cpp (text is drawn by the toolkit, hence Xvfb).
 icons: setup

@@ -6,9 +6,7 @@
 // frame's points, lines and triangles, captured once through feedback (lit
 // colours, window coordinates), replayed from vertex arrays. It measures
 // what rasterising the picture costs on this machine under the same load.
-#include "camera/Cam3d.h"
-#include "camera/TrackView.h"
-#include "flower/FibSurface.h"
+#include "FlowerPicture.h"
 
 #include <benchmark/benchmark.h>
 
@@ -16,13 +14,7 @@
 #include <FL/Fl_Gl_Window.H>
 #include <FL/gl.h>
 
-#include <algorithm>
-#include <dlfcn.h>
-#include <vector>
-
 namespace {
-
-constexpr int viewWidth = 1128, viewHeight = 666;
 
 class BlankGlWindow : public Fl_Gl_Window {
 public:
@@ -44,191 +36,35 @@ void makeViewCurrent() {
     glViewport(0, 0, viewWidth, viewHeight);
 }
 
-// Clear, camera at the start pose, light: the frame stages before the scene.
-void beginFrame(Cam3d& camera) {
-    glEnable(GL_DEPTH_TEST);
-    glClearColor(0.5f, 0.7f, 0.9f, 0.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    camera.applyProjection();
-    camera.applyView();
-    glEnable(GL_LIGHT0);
-}
-
-// A full flower of N points growing at the default speed, in the current
-// spiral mode, and the camera at the program's first pose, (0, 0, 3), once
-// the track view has aimed it at the flower.
-struct Scene {
-    FibSurface flower;
-    Cam3d camera;
-
-    explicit Scene(benchmark::State& state) {
+// The benchmark's flower, N and spiral mode from its arguments.
+struct Scene : FlowerScene {
+    explicit Scene(benchmark::State& state)
+        : FlowerScene(static_cast<int>(state.range(0)), state.range(1) != 0) {
         makeViewCurrent();
-        const bool adaptive = state.range(1) != 0;
-        state.SetLabel(adaptive ? "adaptive" : "fixed");
-        flower.setAdaptiveSpirals(adaptive);
-        flower.setGrowthSpeed(1);
-        for (int i = 0; i <= 100; ++i) flower.setPointCount(static_cast<int>(state.range(0)));
-        flower.setGrowthSpeed(0.1);
-
-        Coord start;
-        start.position = Vec<double, 3>(0, 0, 3);
-        start.angles = Vec<double, 3>(0, 1.5707963267948966, 0);
-        TrackView track;
-        track.coordOut.connect(&camera, &Cam3d::setCoord);
-        track.step(start, FrameRef());
+        state.SetLabel(state.range(1) != 0 ? "adaptive" : "fixed");
     }
 };
 
 void wholeFrame(benchmark::State& state) {
     Scene scene(state);
     for (auto _ : state) {
-        beginFrame(scene.camera);
+        scene.beginFrame();
         scene.flower.draw();
         glFinish();
     }
 }
 
-// The reference's vertex lists, recorded from one real draw: the flower's
-// immediate-mode calls are caught below while `recording` is on, and pass
-// straight to the driver otherwise. Strips, fans and quads become plain
-// triangles and lines; clockwise-front triangles are turned round so that
-// one front face serves them all.
-struct Vertex {
-    GLfloat position[3], normal[3], colour[3];
-};
-
-struct Recorder {
-    bool on = false;
-    GLenum mode = 0;
-    GLfloat colour[3] = {1, 1, 1}, normal[3] = {0, 0, 1};
-    std::vector<Vertex> primitive, points, lines, triangles;
-
-    void end() {
-        const std::vector<Vertex>& v = primitive;
-        const std::size_t n = v.size();
-        GLint front = GL_CCW;
-        glGetIntegerv(GL_FRONT_FACE, &front);
-        auto triangle = [&](std::size_t a, std::size_t b, std::size_t c) {
-            if (front == GL_CW) std::swap(b, c);
-            for (std::size_t i : {a, b, c}) triangles.push_back(v[i]);
-        };
-        switch (mode) {
-        case GL_POINTS: points.insert(points.end(), v.begin(), v.end()); break;
-        case GL_LINES: lines.insert(lines.end(), v.begin(), v.begin() + n / 2 * 2); break;
-        case GL_LINE_STRIP:
-            for (std::size_t i = 0; i + 1 < n; ++i) lines.insert(lines.end(), {v[i], v[i + 1]});
-            break;
-        case GL_TRIANGLE_STRIP:
-            for (std::size_t i = 0; i + 2 < n; ++i)
-                i % 2 ? triangle(i + 1, i, i + 2) : triangle(i, i + 1, i + 2);
-            break;
-        case GL_TRIANGLE_FAN:
-            for (std::size_t i = 1; i + 1 < n; ++i) triangle(0, i, i + 1);
-            break;
-        case GL_QUADS:
-            for (std::size_t i = 0; i + 3 < n; i += 4) {
-                triangle(i, i + 1, i + 2);
-                triangle(i, i + 2, i + 3);
-            }
-            break;
-        }
-    }
-} recorder;
-
-template <class F>
-F driver(const char* name) {
-    return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
-}
-
-}  // namespace
-
-extern "C" {
-void glBegin(GLenum mode) {
-    static const auto real = driver<void (*)(GLenum)>("glBegin");
-    if (!recorder.on) return real(mode);
-    recorder.mode = mode;
-    recorder.primitive.clear();
-}
-void glEnd() {
-    static const auto real = driver<void (*)()>("glEnd");
-    if (!recorder.on) return real();
-    recorder.end();
-}
-void glColor3d(GLdouble r, GLdouble g, GLdouble b) {
-    static const auto real = driver<void (*)(GLdouble, GLdouble, GLdouble)>("glColor3d");
-    if (!recorder.on) return real(r, g, b);
-    recorder.colour[0] = GLfloat(r), recorder.colour[1] = GLfloat(g), recorder.colour[2] = GLfloat(b);
-}
-void glColor3fv(const GLfloat* c) {
-    static const auto real = driver<void (*)(const GLfloat*)>("glColor3fv");
-    if (!recorder.on) return real(c);
-    std::copy(c, c + 3, recorder.colour);
-}
-void glNormal3dv(const GLdouble* n) {
-    static const auto real = driver<void (*)(const GLdouble*)>("glNormal3dv");
-    if (!recorder.on) return real(n);
-    std::copy(n, n + 3, recorder.normal);
-}
-void glNormal3f(GLfloat x, GLfloat y, GLfloat z) {
-    static const auto real = driver<void (*)(GLfloat, GLfloat, GLfloat)>("glNormal3f");
-    if (!recorder.on) return real(x, y, z);
-    recorder.normal[0] = x, recorder.normal[1] = y, recorder.normal[2] = z;
-}
-void glVertex3dv(const GLdouble* p) {
-    static const auto real = driver<void (*)(const GLdouble*)>("glVertex3dv");
-    if (!recorder.on) return real(p);
-    Vertex v{{GLfloat(p[0]), GLfloat(p[1]), GLfloat(p[2])}, {}, {}};
-    std::copy(recorder.normal, recorder.normal + 3, v.normal);
-    std::copy(recorder.colour, recorder.colour + 3, v.colour);
-    recorder.primitive.push_back(v);
-}
-}
-
-namespace {
-
-void drawArrays(GLenum mode, const std::vector<Vertex>& vertices) {
-    glVertexPointer(3, GL_FLOAT, sizeof(Vertex), vertices.data()->position);
-    glNormalPointer(GL_FLOAT, sizeof(Vertex), vertices.data()->normal);
-    glColorPointer(3, GL_FLOAT, sizeof(Vertex), vertices.data()->colour);
-    glDrawArrays(mode, 0, static_cast<GLsizei>(vertices.size()));
-}
-
 void vertexArrayReference(benchmark::State& state) {
     Scene scene(state);
-    recorder = Recorder();
-    recorder.on = true;
-    scene.flower.draw();
-    recorder.on = false;
-
-    glEnableClientState(GL_VERTEX_ARRAY);
-    glEnableClientState(GL_NORMAL_ARRAY);
-    glEnableClientState(GL_COLOR_ARRAY);
-    glEnable(GL_POLYGON_OFFSET_FILL);
-    glPolygonOffset(5.0, 5.0);
-    glEnable(GL_CULL_FACE);
-    glFrontFace(GL_CCW);
-    glEnable(GL_LIGHTING);
-    glEnable(GL_COLOR_MATERIAL);
-    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
-    glPointSize(3);
+    const VertexArrayPicture picture(scene.flower);
+    picture.enableState();
     for (auto _ : state) {
-        beginFrame(scene.camera);
-        glDepthFunc(GL_LESS);
-        drawArrays(GL_LINES, recorder.lines);
-        glDepthFunc(GL_LEQUAL);
-        drawArrays(GL_POINTS, recorder.points);
-        glDepthFunc(GL_LESS);
-        drawArrays(GL_TRIANGLES, recorder.triangles);
+        scene.beginFrame();
+        picture.draw();
         glFinish();
     }
-    glDisable(GL_COLOR_MATERIAL);
-    glDisable(GL_LIGHTING);
-    glDisable(GL_CULL_FACE);
-    glDisable(GL_POLYGON_OFFSET_FILL);
-    glDisableClientState(GL_COLOR_ARRAY);
-    glDisableClientState(GL_NORMAL_ARRAY);
-    glDisableClientState(GL_VERTEX_ARRAY);
-    state.counters["triangles"] = double(recorder.triangles.size() / 3);
+    picture.disableState();
+    state.counters["triangles"] = double(picture.triangleCount());
 }
 
 BENCHMARK(wholeFrame)
