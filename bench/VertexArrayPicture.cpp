@@ -1,32 +1,7 @@
-#include "FlowerPicture.h"
-
-#include "camera/TrackView.h"
+#include "VertexArrayPicture.h"
 
 #include <algorithm>
 #include <dlfcn.h>
-
-FlowerScene::FlowerScene(int n, bool adaptiveSpirals) {
-    flower.setAdaptiveSpirals(adaptiveSpirals);
-    flower.setGrowthSpeed(1);
-    for (int i = 0; i <= 100; ++i) flower.setPointCount(n);
-    flower.setGrowthSpeed(0.1);
-
-    Coord start;
-    start.position = Vec<double, 3>(0, 0, 3);
-    start.angles = Vec<double, 3>(0, 1.5707963267948966, 0);
-    TrackView track;
-    track.coordOut.connect(&camera, &Cam3d::setCoord);
-    track.step(start, FrameRef());
-}
-
-void FlowerScene::beginFrame() {
-    glEnable(GL_DEPTH_TEST);
-    glClearColor(0.5f, 0.7f, 0.9f, 0.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    camera.applyProjection();
-    camera.applyView();
-    glEnable(GL_LIGHT0);
-}
 
 namespace {
 
