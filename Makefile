@@ -3,7 +3,7 @@ BUILD := build
 # -noreset: the server must not restart when the last test disconnects while another starts.
 XVFB := xvfb-run -a -s "-screen 0 1600x1000x24 -noreset"
 
-.PHONY: setup build run test bench soak screenshot icons clean
+.PHONY: setup build run test bench real-frames soak screenshot icons install uninstall deb clean
 
 setup:
 	@sh tools/setup.sh
@@ -22,16 +22,31 @@ bench: build
 	@for b in $(BUILD)/bench/*_bench; do [ -x "$$b" ] && $(XVFB) "$$b" || exit 1; done
 	@sh tools/real_frames.sh $(BUILD)
 
+# Only the real program's frames against the vertex-array reference.
+real-frames: build
+	@sh tools/real_frames.sh $(BUILD)
+
 # The real program's resident memory over MINUTES minutes of a full flower.
 MINUTES ?= 60
 soak: build
 	@sh tools/soak.sh $(BUILD) $(MINUTES)
 
-# Redraws the icon pixmaps and rewrites ui/Icons.cpp (text is drawn by the toolkit, hence Xvfb).
-icons: setup
-	@mkdir -p $(BUILD)
-	c++ -std=c++17 -O2 -Wall -Wextra -o $(BUILD)/make_icons tools/make_icons.cpp $$(fltk-config --cxxflags --ldflags)
-	$(XVFB) $(BUILD)/make_icons ui/Icons.cpp
+# Redraws the icon pixmaps, rewriting ui/Icons.cpp, and the program's own icons
+# in data/icons (text is drawn by the toolkit, hence Xvfb).
+icons: build
+	$(XVFB) $(BUILD)/make_icons ui/Icons.cpp data/icons
+
+# `sudo make install`, or `make install DESTDIR=/some/stage`; PREFIX as usual.
+PREFIX ?= /usr/local
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+uninstall:
+	@sh tools/uninstall.sh $(BUILD) "$(PREFIX)"
+
+# spiravel_VERSION_ARCH.deb here, built from a clean copy of the tree and checked by lintian.
+deb: setup
+	@sh tools/deb.sh
 
 screenshot: build
 	@sh tools/screenshot.sh $(BUILD)/spiravel docs/screenshot.png

@@ -1,22 +1,20 @@
 #include "camera/FreeFly.h"
 #include "camera/Orientation.h"
 #include "support/GlContext.h"
+#include "support/Recorder.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <vector>
 
 namespace {
 
 using V3 = Vec<double, 3>;
 
 // FreeFlyInput reads the viewport of the current context.
-class FlightInput : public ::testing::Test, public sigslot::has_slots<> {
+class FlightInput : public ::testing::Test {
 protected:
-    FlightInput() { input.coordOut.connect(this, &FlightInput::onControl); }
-    void onControl(Coord const& c) { records.push_back(c); }
     const Coord& last() const { return records.back(); }
     double acceleration() const { return last().position[1]; }
     double headingRate() const { return last().angles[0]; }
@@ -24,7 +22,7 @@ protected:
 
     GlContext gl{800, 600};
     FreeFlyInput input;
-    std::vector<Coord> records;
+    Recorder<Coord const&> records{input.coordOut};
 };
 
 TEST_F(FlightInput, LeftButtonAcceleratesAndThePointerSteers) {
@@ -102,10 +100,8 @@ TEST_F(FlightInput, ViewportWithoutExtentSteersNothingAlongThatAxis) {
     EXPECT_EQ(pitchRate(), 1);
 }
 
-class Flight : public ::testing::Test, public sigslot::has_slots<> {
+class Flight : public ::testing::Test {
 protected:
-    Flight() { fly.coordOut.connect(this, &Flight::onCoord); }
-    void onCoord(Coord const& c) { pose = c; }
     void frame(float delta = 0.02f) {
         FrameRef f;
         f.delta = delta;
@@ -113,6 +109,8 @@ protected:
     }
     FreeFly fly;
     Coord pose;
+    // Each frame starts from the pose the previous one produced.
+    Recorder<Coord const&> poses{fly.coordOut, [this](Coord const& c) { pose = c; }};
 };
 
 TEST_F(Flight, AccelerationAddsSpeedPerFrameAlongTheViewingDirection) {

@@ -1,4 +1,5 @@
 #include "camera/TrackView.h"
+#include "support/Recorder.h"
 
 #include <gtest/gtest.h>
 
@@ -27,16 +28,11 @@ DragEvent edge(bool start) {
 
 // Runs the track view as the pose loop does: each frame starts from the pose
 // the previous frame produced.
-class Track : public ::testing::Test, public sigslot::has_slots<> {
+class Track : public ::testing::Test {
 protected:
     Track() {
-        view.coordOut.connect(this, &Track::onCoord);
         pose.position = V3(0, 0, 3);
         pose.angles = V3(0, 1.5707963267948966, 0);
-    }
-    void onCoord(Coord const& c) {
-        pose = c;
-        ++answers;
     }
     void frame() { view.step(pose, FrameRef()); }
     void frames(int n) {
@@ -50,12 +46,12 @@ protected:
 
     TrackView view;
     Coord pose;
-    int answers = 0;
+    Recorder<Coord const&> answers{view.coordOut, [this](Coord const& c) { pose = c; }};
 };
 
 TEST_F(Track, FirstFrameLooksStraightDownFromDistanceThreeAndThenHolds) {
     frame();
-    EXPECT_EQ(answers, 1);
+    EXPECT_EQ(answers.size(), 1u);
     EXPECT_NEAR(distance(), 3, 1e-12);
     EXPECT_EQ(pitch(), -pitchLimit);
     EXPECT_EQ(heading(), 0);

@@ -3,6 +3,7 @@
 #include "core/FrameClock.h"
 #include "core/VSyncHack.h"
 #include "support/GlContext.h"
+#include "support/Recorder.h"
 
 #include <gtest/gtest.h>
 
@@ -23,73 +24,52 @@ extern "C" const char* glXQueryExtensionsString(Display* display, int screen) {
 
 namespace {
 
-struct StageLog : sigslot::has_slots<> {
-    std::vector<std::string> seen;
-    void time() { seen.push_back("time"); }
-    void clear() { seen.push_back("clear"); }
-    void afterClear() { seen.push_back("afterClear"); }
-    void projection() { seen.push_back("projection"); }
-    void afterProjection() { seen.push_back("afterProjection"); }
-    void view() { seen.push_back("view"); }
-    void light() { seen.push_back("light"); }
-    void scene() { seen.push_back("scene"); }
-};
-
 TEST(Channel, RunsTheEightStagesInOrderWhateverTheConnectionOrder) {
     Channel channel;
-    StageLog log;
-    channel.stageScene.connect(&log, &StageLog::scene);
-    channel.stageLight.connect(&log, &StageLog::light);
-    channel.stageView.connect(&log, &StageLog::view);
-    channel.stageAfterProjection.connect(&log, &StageLog::afterProjection);
-    channel.stageProjection.connect(&log, &StageLog::projection);
-    channel.stageAfterClear.connect(&log, &StageLog::afterClear);
-    channel.stageClear.connect(&log, &StageLog::clear);
-    channel.stageTime.connect(&log, &StageLog::time);
+    Recorder<std::string> seen;
+    seen.listen(channel.stageScene, "scene");
+    seen.listen(channel.stageLight, "light");
+    seen.listen(channel.stageView, "view");
+    seen.listen(channel.stageAfterProjection, "afterProjection");
+    seen.listen(channel.stageProjection, "projection");
+    seen.listen(channel.stageAfterClear, "afterClear");
+    seen.listen(channel.stageClear, "clear");
+    seen.listen(channel.stageTime, "time");
     channel.runFrame();
-    EXPECT_EQ(log.seen, (std::vector<std::string>{"time", "clear", "afterClear", "projection",
-                                                  "afterProjection", "view", "light", "scene"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"time", "clear", "afterClear", "projection",
+                                              "afterProjection", "view", "light", "scene"}));
 }
-
-struct FrameLog : sigslot::has_slots<> {
-    std::vector<FrameRef> frames;
-    void take(FrameRef const& f) { frames.push_back(f); }
-};
 
 TEST(FrameClock, FirstFrameIsNumberZeroWithDeltaEqualToTime) {
     FrameClock clock;
-    FrameLog log;
-    clock.frameReady.connect(&log, &FrameLog::take);
+    Recorder<FrameRef const&> frames(clock.frameReady);
     clock.advance();
-    ASSERT_EQ(log.frames.size(), 1u);
-    EXPECT_EQ(log.frames[0].number, 0);
-    EXPECT_GT(log.frames[0].time, 0.0);
-    EXPECT_EQ(log.frames[0].delta, float(log.frames[0].time));
+    ASSERT_EQ(frames.size(), 1u);
+    EXPECT_EQ(frames[0].number, 0);
+    EXPECT_GT(frames[0].time, 0.0);
+    EXPECT_EQ(frames[0].delta, float(frames[0].time));
 }
 
 TEST(FrameClock, TwoTicksInARowAreNumberedOnAndApartByASmallPositiveDelta) {
     FrameClock clock;
-    FrameLog log;
-    clock.frameReady.connect(&log, &FrameLog::take);
+    Recorder<FrameRef const&> frames(clock.frameReady);
     clock.advance();
     clock.advance();
-    ASSERT_EQ(log.frames.size(), 2u);
-    EXPECT_EQ(log.frames[1].number, log.frames[0].number + 1);
-    EXPECT_GT(log.frames[1].delta, 0.0f);
-    EXPECT_LT(log.frames[1].delta, 0.5f);
-    EXPECT_NEAR(log.frames[1].time - log.frames[0].time, log.frames[1].delta, 1e-6);
+    ASSERT_EQ(frames.size(), 2u);
+    EXPECT_EQ(frames[1].number, frames[0].number + 1);
+    EXPECT_GT(frames[1].delta, 0.0f);
+    EXPECT_LT(frames[1].delta, 0.5f);
+    EXPECT_NEAR(frames[1].time - frames[0].time, frames[1].delta, 1e-6);
 }
 
 TEST(FrameClock, EveryClockMeasuresFromTheOneOriginOfTheProcess) {
     FrameClock first;
     FrameClock second;
-    FrameLog a, b;
-    first.frameReady.connect(&a, &FrameLog::take);
-    second.frameReady.connect(&b, &FrameLog::take);
+    Recorder<FrameRef const&> a(first.frameReady), b(second.frameReady);
     first.advance();
     second.advance();
-    EXPECT_GE(b.frames[0].time, a.frames[0].time);
-    EXPECT_LT(b.frames[0].time - a.frames[0].time, 0.5);
+    EXPECT_GE(b[0].time, a[0].time);
+    EXPECT_LT(b[0].time - a[0].time, 0.5);
 }
 
 TEST(ClearBuffers, ClearsColourAndDepthWithTheColourSetLast) {

@@ -2,6 +2,7 @@
 // was drawn is read back through GL feedback mode, pixels and state queries.
 #include "flower/FibSurface.h"
 #include "support/GlContext.h"
+#include "support/Recorder.h"
 
 #include <gtest/gtest.h>
 
@@ -81,11 +82,6 @@ void growTo(FibSurface& flower, int n, int points) {
     flower.setGrowthSpeed(0);
 }
 
-struct PeriodLog : sigslot::has_slots<> {
-    std::vector<double> periods;
-    void take(double p) { periods.push_back(p); }
-};
-
 bool sameGeometry(const std::vector<FedPrimitive>& a, const std::vector<FedPrimitive>& b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
@@ -99,15 +95,14 @@ bool sameGeometry(const std::vector<FedPrimitive>& a, const std::vector<FedPrimi
 
 TEST_F(FlowerView, StartsWithSixPointsAndAnnouncesThePeriodOncePerDraw) {
     FibSurface flower;
-    PeriodLog log;
-    flower.periodChanged.connect(&log, &PeriodLog::take);
+    Recorder<double> periods(flower.periodChanged);
     show(flower, true, false, false);
     flower.setGrowthSpeed(0);
     EXPECT_EQ(countTokens(feed(flower), GL_POINT_TOKEN), 6);
-    ASSERT_EQ(log.periods.size(), 1u);
-    EXPECT_EQ(log.periods[0], 0.618 + 1e-6);
+    ASSERT_EQ(periods.size(), 1u);
+    EXPECT_EQ(periods[0], 0.618 + 1e-6);
     flower.draw();
-    EXPECT_EQ(log.periods.size(), 2u);
+    EXPECT_EQ(periods.size(), 2u);
 }
 
 TEST_F(FlowerView, GrowthSpeedIsClampedToZeroAndOne) {

@@ -1,10 +1,12 @@
 #include "UiHarness.h"
+#include "support/Recorder.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
 
 #include <cstdio>
 #include <cstring>
+#include <type_traits>
 #include <utility>
 
 std::string call(const std::string& name) {
@@ -25,17 +27,22 @@ std::string call(const std::string& name, Vec<float, 3> rgb) {
 
 namespace {
 
-template <class Signal, class Slot>
-void tapInto(std::deque<SignalLog::Tap>& taps, std::vector<std::string>& log, Signal& signal,
-             const char* name, Slot slot) {
-    taps.emplace_back(log, name);
-    signal.connect(&taps.back(), slot);
+// Each call of the signal joins the log as text. A query's reference is where
+// the model writes its answer, not part of the call: only the name is logged.
+template <class mt, class... A>
+void tapInto(std::vector<std::unique_ptr<sigslot::has_slots<>>>& taps, std::vector<std::string>& log,
+             sigslot::_signal_base_n<mt, A...>& signal, const char* name) {
+    taps.push_back(std::make_unique<Recorder<A...>>(signal, [&log, name](A... args) {
+        if constexpr ((std::is_reference_v<A> || ...))
+            log.push_back(call(name));
+        else
+            log.push_back(call(name, args...));
+    }));
 }
 
 }  // namespace
 
 SignalLog::SignalLog(FlowerUI& ui) {
-    using T = Tap;
     // The model answers first, as in the real wiring.
     ui.lineMaskQuery.connect(this, &SignalLog::getLineMask);
     ui.lineMaskSet.connect(this, &SignalLog::setLineMask);
@@ -44,43 +51,43 @@ SignalLog::SignalLog(FlowerUI& ui) {
 
     auto& t = taps_;
     auto& c = calls;
-    tapInto(t, c, ui.pointCountChanged, "pointCountChanged", &T::count);
-    tapInto(t, c, ui.spareFlagB, "spareFlagB", &T::flag);
-    tapInto(t, c, ui.sphericChanged, "sphericChanged", &T::flag);
-    tapInto(t, c, ui.uniformDensitySelected, "uniformDensitySelected", &T::none);
-    tapInto(t, c, ui.naturalDensitySelected, "naturalDensitySelected", &T::none);
-    tapInto(t, c, ui.slowCentreSelected, "slowCentreSelected", &T::none);
-    tapInto(t, c, ui.adaptiveSpiralsChanged, "adaptiveSpiralsChanged", &T::flag);
-    tapInto(t, c, ui.showPointsChanged, "showPointsChanged", &T::flag);
-    tapInto(t, c, ui.showLinesChanged, "showLinesChanged", &T::flag);
-    tapInto(t, c, ui.showPolygonsChanged, "showPolygonsChanged", &T::flag);
-    tapInto(t, c, ui.lineMaskSet, "lineMaskSet", &T::bits);
-    tapInto(t, c, ui.lineMaskQuery, "lineMaskQuery", &T::query);
-    tapInto(t, c, ui.polygonMaskSet, "polygonMaskSet", &T::bits);
-    tapInto(t, c, ui.polygonMaskQuery, "polygonMaskQuery", &T::query);
-    tapInto(t, c, ui.pointColorFlowSelected, "pointColorFlowSelected", &T::none);
-    tapInto(t, c, ui.pointColorChosen, "pointColorChosen", &T::color);
-    tapInto(t, c, ui.pointFlowOffsetChanged, "pointFlowOffsetChanged", &T::number);
-    tapInto(t, c, ui.lineColorFlowSelected, "lineColorFlowSelected", &T::none);
-    tapInto(t, c, ui.lineMarkerSelected, "lineMarkerSelected", &T::none);
-    tapInto(t, c, ui.lineColorChosen, "lineColorChosen", &T::color);
-    tapInto(t, c, ui.lineFlowOffsetChanged, "lineFlowOffsetChanged", &T::number);
-    tapInto(t, c, ui.polygonColorFlowSelected, "polygonColorFlowSelected", &T::none);
-    tapInto(t, c, ui.polygonMarkerSelected, "polygonMarkerSelected", &T::none);
-    tapInto(t, c, ui.polygonColorChosen, "polygonColorChosen", &T::color);
-    tapInto(t, c, ui.polygonFlowOffsetChanged, "polygonFlowOffsetChanged", &T::number);
-    tapInto(t, c, ui.periodInitialChanged, "periodInitialChanged", &T::number);
-    tapInto(t, c, ui.periodIncrementChanged, "periodIncrementChanged", &T::number);
-    tapInto(t, c, ui.periodOriginChanged, "periodOriginChanged", &T::number);
-    tapInto(t, c, ui.pointSizeChanged, "pointSizeChanged", &T::number);
-    tapInto(t, c, ui.lineWidthChanged, "lineWidthChanged", &T::number);
-    tapInto(t, c, ui.growthSpeedChanged, "growthSpeedChanged", &T::number);
-    tapInto(t, c, ui.growthRestartRequested, "growthRestartRequested", &T::none);
-    tapInto(t, c, ui.backgroundColorChosen, "backgroundColorChosen", &T::color);
-    tapInto(t, c, ui.showPeriodChanged, "showPeriodChanged", &T::flag);
-    tapInto(t, c, ui.flatLineColorChanged, "flatLineColorChanged", &T::flag);
-    tapInto(t, c, ui.flatPolygonColorChanged, "flatPolygonColorChanged", &T::flag);
-    tapInto(t, c, ui.lightingChanged, "lightingChanged", &T::flag);
+    tapInto(t, c, ui.pointCountChanged, "pointCountChanged");
+    tapInto(t, c, ui.spareFlagB, "spareFlagB");
+    tapInto(t, c, ui.sphericChanged, "sphericChanged");
+    tapInto(t, c, ui.uniformDensitySelected, "uniformDensitySelected");
+    tapInto(t, c, ui.naturalDensitySelected, "naturalDensitySelected");
+    tapInto(t, c, ui.slowCentreSelected, "slowCentreSelected");
+    tapInto(t, c, ui.adaptiveSpiralsChanged, "adaptiveSpiralsChanged");
+    tapInto(t, c, ui.showPointsChanged, "showPointsChanged");
+    tapInto(t, c, ui.showLinesChanged, "showLinesChanged");
+    tapInto(t, c, ui.showPolygonsChanged, "showPolygonsChanged");
+    tapInto(t, c, ui.lineMaskSet, "lineMaskSet");
+    tapInto(t, c, ui.lineMaskQuery, "lineMaskQuery");
+    tapInto(t, c, ui.polygonMaskSet, "polygonMaskSet");
+    tapInto(t, c, ui.polygonMaskQuery, "polygonMaskQuery");
+    tapInto(t, c, ui.pointColorFlowSelected, "pointColorFlowSelected");
+    tapInto(t, c, ui.pointColorChosen, "pointColorChosen");
+    tapInto(t, c, ui.pointFlowOffsetChanged, "pointFlowOffsetChanged");
+    tapInto(t, c, ui.lineColorFlowSelected, "lineColorFlowSelected");
+    tapInto(t, c, ui.lineMarkerSelected, "lineMarkerSelected");
+    tapInto(t, c, ui.lineColorChosen, "lineColorChosen");
+    tapInto(t, c, ui.lineFlowOffsetChanged, "lineFlowOffsetChanged");
+    tapInto(t, c, ui.polygonColorFlowSelected, "polygonColorFlowSelected");
+    tapInto(t, c, ui.polygonMarkerSelected, "polygonMarkerSelected");
+    tapInto(t, c, ui.polygonColorChosen, "polygonColorChosen");
+    tapInto(t, c, ui.polygonFlowOffsetChanged, "polygonFlowOffsetChanged");
+    tapInto(t, c, ui.periodInitialChanged, "periodInitialChanged");
+    tapInto(t, c, ui.periodIncrementChanged, "periodIncrementChanged");
+    tapInto(t, c, ui.periodOriginChanged, "periodOriginChanged");
+    tapInto(t, c, ui.pointSizeChanged, "pointSizeChanged");
+    tapInto(t, c, ui.lineWidthChanged, "lineWidthChanged");
+    tapInto(t, c, ui.growthSpeedChanged, "growthSpeedChanged");
+    tapInto(t, c, ui.growthRestartRequested, "growthRestartRequested");
+    tapInto(t, c, ui.backgroundColorChosen, "backgroundColorChosen");
+    tapInto(t, c, ui.showPeriodChanged, "showPeriodChanged");
+    tapInto(t, c, ui.flatLineColorChanged, "flatLineColorChanged");
+    tapInto(t, c, ui.flatPolygonColorChanged, "flatPolygonColorChanged");
+    tapInto(t, c, ui.lightingChanged, "lightingChanged");
 }
 
 std::vector<std::string> SignalLog::take() {

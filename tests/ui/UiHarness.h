@@ -6,7 +6,7 @@
 
 #include <FL/Fl_Widget.H>
 
-#include <deque>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -34,21 +34,8 @@ public:
     void getPolygonMask(unsigned& m) { m = polygonMask; }
     void setPolygonMask(unsigned m) { polygonMask = m; }
 
-    struct Tap : sigslot::has_slots<> {
-        Tap(std::vector<std::string>& log, const char* name) : log(log), name(name) {}
-        std::vector<std::string>& log;
-        std::string name;
-        void none() { log.push_back(call(name)); }
-        void flag(bool v) { log.push_back(call(name, v)); }
-        void count(int v) { log.push_back(call(name, v)); }
-        void bits(unsigned v) { log.push_back(call(name, v)); }
-        void query(unsigned&) { log.push_back(call(name)); }
-        void number(double v) { log.push_back(call(name, v)); }
-        void color(Vec<float, 3> v) { log.push_back(call(name, v)); }
-    };
-
 private:
-    std::deque<Tap> taps_;
+    std::vector<std::unique_ptr<sigslot::has_slots<>>> taps_;
 };
 
 // Pointer events at window coordinates, as the toolkit delivers them.

@@ -1,5 +1,6 @@
 #include "window/DragBox.h"
 #include "window/MouseMUX.h"
+#include "support/Recorder.h"
 
 #include <gtest/gtest.h>
 
@@ -32,23 +33,12 @@ DragEvent drag(bool start, bool end, int x, int y, int xp, int yp, int xi, int y
     return e;
 }
 
-struct DragRecorder : sigslot::has_slots<> {
-    std::vector<DragEvent> left, middle, right;
-    void onLeft(DragEvent const& e) { left.push_back(e); }
-    void onMiddle(DragEvent const& e) { middle.push_back(e); }
-    void onRight(DragEvent const& e) { right.push_back(e); }
-    std::size_t total() const { return left.size() + middle.size() + right.size(); }
-};
-
 class Drags : public ::testing::Test {
 protected:
-    Drags() {
-        box.leftDrag.connect(&rec, &DragRecorder::onLeft);
-        box.middleDrag.connect(&rec, &DragRecorder::onMiddle);
-        box.rightDrag.connect(&rec, &DragRecorder::onRight);
-    }
+    std::size_t total() const { return left.size() + middle.size() + right.size(); }
+
     DragBox box;
-    DragRecorder rec;
+    Recorder<DragEvent const&> left{box.leftDrag}, middle{box.middleDrag}, right{box.rightDrag};
 };
 
 TEST_F(Drags, LeftDragSendsBeginMoveAndEnd) {
@@ -61,9 +51,9 @@ TEST_F(Drags, LeftDragSendsBeginMoveAndEnd) {
         drag(false, false, 104, 53, 100, 50, 100, 50),
         drag(false, true, 104, 53, 104, 53, 100, 50),
     };
-    EXPECT_EQ(rec.left, expected);
-    EXPECT_TRUE(rec.middle.empty());
-    EXPECT_TRUE(rec.right.empty());
+    EXPECT_EQ(left, expected);
+    EXPECT_TRUE(middle.empty());
+    EXPECT_TRUE(right.empty());
 }
 
 TEST_F(Drags, EachMotionCarriesThePreviousPositionOfTheSameDrag) {
@@ -71,19 +61,19 @@ TEST_F(Drags, EachMotionCarriesThePreviousPositionOfTheSameDrag) {
     box.mouseEvent(0, false, 12, 15);
     box.mouseEvent(0, true, 20, 30);  // motion, whatever the pressed flag says
     box.mouseEvent(3, false, 0, 0);
-    ASSERT_EQ(rec.right.size(), 4u);
-    EXPECT_EQ(rec.right[2], drag(false, false, 20, 30, 12, 15, 10, 10));
-    EXPECT_EQ(rec.right[3], drag(false, true, 20, 30, 20, 30, 10, 10));
+    ASSERT_EQ(right.size(), 4u);
+    EXPECT_EQ(right[2], drag(false, false, 20, 30, 12, 15, 10, 10));
+    EXPECT_EQ(right[3], drag(false, true, 20, 30, 20, 30, 10, 10));
 }
 
 TEST_F(Drags, EachButtonHasItsOwnSignal) {
     box.mouseEvent(2, true, 1, 2);
     box.mouseEvent(2, false, 1, 2);
-    EXPECT_EQ(rec.middle.size(), 2u);
+    EXPECT_EQ(middle.size(), 2u);
     box.mouseEvent(3, true, 1, 2);
     box.mouseEvent(3, false, 1, 2);
-    EXPECT_EQ(rec.right.size(), 2u);
-    EXPECT_TRUE(rec.left.empty());
+    EXPECT_EQ(right.size(), 2u);
+    EXPECT_TRUE(left.empty());
 }
 
 TEST_F(Drags, IdleIgnoresMotionAndStrayReleases) {
@@ -91,11 +81,11 @@ TEST_F(Drags, IdleIgnoresMotionAndStrayReleases) {
     box.mouseEvent(0, true, 5, 5);
     box.mouseEvent(1, false, 5, 5);
     box.mouseEvent(3, false, 5, 5);
-    EXPECT_EQ(rec.total(), 0u);
+    EXPECT_EQ(total(), 0u);
 
     // ...and still begins a drag afterwards.
     box.mouseEvent(1, true, 7, 8);
-    EXPECT_EQ(rec.left.size(), 1u);
+    EXPECT_EQ(left.size(), 1u);
 }
 
 TEST_F(Drags, SecondButtonEndsTheDragAndItsReleaseIsIgnored) {
@@ -106,75 +96,58 @@ TEST_F(Drags, SecondButtonEndsTheDragAndItsReleaseIsIgnored) {
     box.mouseEvent(1, false, 102, 52);
     box.mouseEvent(0, false, 103, 53);
 
-    ASSERT_EQ(rec.left.size(), 3u);
-    EXPECT_EQ(rec.left.back(), drag(false, true, 101, 51, 101, 51, 100, 50));
-    EXPECT_TRUE(rec.right.empty());
+    ASSERT_EQ(left.size(), 3u);
+    EXPECT_EQ(left.back(), drag(false, true, 101, 51, 101, 51, 100, 50));
+    EXPECT_TRUE(right.empty());
 }
 
 TEST_F(Drags, FourthButtonDragsSilentlyAndReturnsToIdle) {
     box.mouseEvent(4, true, 1, 1);
     box.mouseEvent(0, false, 2, 2);
     box.mouseEvent(1, true, 3, 3);  // ends the silent drag, begins nothing
-    EXPECT_EQ(rec.total(), 0u);
+    EXPECT_EQ(total(), 0u);
 
     box.mouseEvent(1, true, 4, 4);
-    ASSERT_EQ(rec.left.size(), 1u);
-    EXPECT_EQ(rec.left[0], drag(true, false, 4, 4, 4, 4, 4, 4));
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_EQ(left[0], drag(true, false, 4, 4, 4, 4, 4, 4));
 }
 
 // A receiver that feeds the box while it is sending sees its input ignored.
-struct Reentrant : sigslot::has_slots<> {
-    DragBox* box = nullptr;
-    std::vector<DragEvent> seen;
-    void onLeft(DragEvent const& e) {
-        seen.push_back(e);
-        box->mouseEvent(0, false, 999, 999);
-        box->mouseEvent(2, true, 999, 999);
-    }
-};
-
 TEST(DragBoxReentry, InputDuringBeginningOrEndingIsIgnored) {
     DragBox box;
-    Reentrant r;
-    r.box = &box;
-    box.leftDrag.connect(&r, &Reentrant::onLeft);
+    Recorder<DragEvent const&> seen(box.leftDrag, [&box](DragEvent const&) {
+        box.mouseEvent(0, false, 999, 999);
+        box.mouseEvent(2, true, 999, 999);
+    });
 
     box.mouseEvent(1, true, 10, 20);
     box.mouseEvent(1, false, 10, 20);
-    ASSERT_EQ(r.seen.size(), 2u);
-    EXPECT_EQ(r.seen[1], drag(false, true, 10, 20, 10, 20, 10, 20));
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[1], drag(false, true, 10, 20, 10, 20, 10, 20));
 
     // Back in idle: the next press begins a fresh drag.
     box.mouseEvent(1, true, 30, 40);
-    ASSERT_EQ(r.seen.size(), 3u);
-    EXPECT_EQ(r.seen[2], drag(true, false, 30, 40, 30, 40, 30, 40));
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[2], drag(true, false, 30, 40, 30, 40, 30, 40));
 }
-
-struct OutputRecorder : sigslot::has_slots<> {
-    std::vector<std::tuple<int, int, bool, int, int>> events;  // output, then the event
-    void on1(int b, bool p, int x, int y) { events.emplace_back(1, b, p, x, y); }
-    void on2(int b, bool p, int x, int y) { events.emplace_back(2, b, p, x, y); }
-    void on3(int b, bool p, int x, int y) { events.emplace_back(3, b, p, x, y); }
-    void on4(int b, bool p, int x, int y) { events.emplace_back(4, b, p, x, y); }
-};
 
 class Routing : public ::testing::Test {
 protected:
     Routing() {
-        mux.output1.connect(&rec, &OutputRecorder::on1);
-        mux.output2.connect(&rec, &OutputRecorder::on2);
-        mux.output3.connect(&rec, &OutputRecorder::on3);
-        mux.output4.connect(&rec, &OutputRecorder::on4);
+        events.listen(mux.output1, 1);
+        events.listen(mux.output2, 2);
+        events.listen(mux.output3, 3);
+        events.listen(mux.output4, 4);
     }
     MouseMUX mux;
-    OutputRecorder rec;
+    Recorder<int, int, bool, int, int> events;  // output, then the event
 };
 
 TEST_F(Routing, ForwardsEverythingUnchangedToOutputOneAtFirst) {
     mux.route(2, true, 10, 20);
     mux.route(0, false, -5, 7000);
     using E = std::tuple<int, int, bool, int, int>;
-    EXPECT_EQ(rec.events, (std::vector<E>{E(1, 2, true, 10, 20), E(1, 0, false, -5, 7000)}));
+    EXPECT_EQ(events, (std::vector<E>{E(1, 2, true, 10, 20), E(1, 0, false, -5, 7000)}));
 }
 
 TEST_F(Routing, SelectorPicksTheOutputAndOtherValuesSilenceAll) {
@@ -186,10 +159,10 @@ TEST_F(Routing, SelectorPicksTheOutputAndOtherValuesSilenceAll) {
         mux.select(output);
         mux.route(1, true, 0, 0);
     }
-    ASSERT_EQ(rec.events.size(), 3u);
+    ASSERT_EQ(events.size(), 3u);
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(std::get<0>(rec.events[i]), i + 2);
-        EXPECT_EQ(std::get<3>(rec.events[i]), i + 2);
+        EXPECT_EQ(std::get<0>(events[i]), i + 2);
+        EXPECT_EQ(std::get<3>(events[i]), i + 2);
     }
 }
 

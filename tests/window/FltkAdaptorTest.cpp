@@ -1,4 +1,5 @@
 #include "window/FltkAdaptor.h"
+#include "support/Recorder.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
@@ -12,29 +13,11 @@ namespace {
 
 using MouseEvent = std::tuple<int, bool, int, int>;
 
-struct Probe : sigslot::has_slots<> {
-    std::vector<MouseEvent> mouse;
-    int keys = 0;
-    int paints = 0;
-    GLint viewport[4] = {0, 0, 0, 0};
-    bool depthTest = false;
-    void onMouse(int b, bool p, int x, int y) { mouse.emplace_back(b, p, x, y); }
-    void onKey(int, bool) { ++keys; }
-    void onPaint() {
-        ++paints;
-        glGetIntegerv(GL_VIEWPORT, viewport);
-        depthTest = glIsEnabled(GL_DEPTH_TEST);
-    }
-};
-
 class Adaptor : public ::testing::Test {
 protected:
     Adaptor() : window(320, 250, "adaptor"), view(0, 30, 300, 200) {
         window.end();
         window.resizable(view);
-        view.paint.connect(&probe, &Probe::onPaint);
-        view.mouse.connect(&probe, &Probe::onMouse);
-        view.key.connect(&probe, &Probe::onKey);
     }
 
     // An event as the toolkit delivers it: position and button in its globals.
@@ -46,15 +29,22 @@ protected:
     }
 
     void paintOnce() {
-        const int before = probe.paints;
-        for (int i = 0; i < 200 && probe.paints == before; ++i)
+        const std::size_t before = paints.size();
+        for (int i = 0; i < 200 && paints.size() == before; ++i)
             Fl::wait(0.01);
-        ASSERT_GT(probe.paints, before) << "the view was never drawn";
+        ASSERT_GT(paints.size(), before) << "the view was never drawn";
     }
 
     Fl_Window window;
     FltkAdaptor view;
-    Probe probe;
+    Recorder<int, bool, int, int> mouse{view.mouse};
+    Recorder<int, bool> keys{view.key};
+    GLint viewport[4] = {0, 0, 0, 0};
+    bool depthTest = false;
+    Recorder<> paints{view.paint, [this] {
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        depthTest = glIsEnabled(GL_DEPTH_TEST);
+    }};
 };
 
 TEST_F(Adaptor, StartsWithBothRedrawFlagsSet) {
@@ -70,14 +60,14 @@ TEST_F(Adaptor, StartsWithBothRedrawFlagsSet) {
 TEST_F(Adaptor, DrawSetsViewportAndDepthTestBeforePaint) {
     window.show();
     paintOnce();
-    EXPECT_EQ(probe.viewport[2], 300);
-    EXPECT_EQ(probe.viewport[3], 200);
-    EXPECT_TRUE(probe.depthTest);
+    EXPECT_EQ(viewport[2], 300);
+    EXPECT_EQ(viewport[3], 200);
+    EXPECT_TRUE(depthTest);
 
     window.size(520, 350);
     paintOnce();
-    EXPECT_EQ(probe.viewport[2], 500);
-    EXPECT_EQ(probe.viewport[3], 300);
+    EXPECT_EQ(viewport[2], 500);
+    EXPECT_EQ(viewport[3], 300);
 }
 
 TEST_F(Adaptor, ButtonsOneToThreeAndMotionBecomeMouseEvents) {
@@ -87,18 +77,18 @@ TEST_F(Adaptor, ButtonsOneToThreeAndMotionBecomeMouseEvents) {
     EXPECT_EQ(deliver(FL_PUSH, 1, 1, 2), 1);
     EXPECT_EQ(deliver(FL_RELEASE, 3, 3, 4), 1);
     EXPECT_EQ(deliver(FL_MOVE, 0, 7, 8), 1);
-    EXPECT_EQ(probe.mouse, (std::vector<MouseEvent>{{2, true, 10, 20},
-                                                    {0, false, 11, 22},
-                                                    {2, false, 12, 23},
-                                                    {1, true, 1, 2},
-                                                    {3, false, 3, 4},
-                                                    {0, false, 7, 8}}));
+    EXPECT_EQ(mouse, (std::vector<MouseEvent>{{2, true, 10, 20},
+                                              {0, false, 11, 22},
+                                              {2, false, 12, 23},
+                                              {1, true, 1, 2},
+                                              {3, false, 3, 4},
+                                              {0, false, 7, 8}}));
 }
 
 TEST_F(Adaptor, OtherButtonsAreSwallowedSilently) {
     EXPECT_EQ(deliver(FL_PUSH, 4, 10, 20), 1);
     EXPECT_EQ(deliver(FL_RELEASE, 5, 10, 20), 1);
-    EXPECT_TRUE(probe.mouse.empty());
+    EXPECT_TRUE(mouse.empty());
 }
 
 TEST_F(Adaptor, KeysGoToTheToolkitAndEmitNothing) {
@@ -106,8 +96,8 @@ TEST_F(Adaptor, KeysGoToTheToolkitAndEmitNothing) {
     EXPECT_EQ(view.handle(FL_KEYBOARD), view.Fl_Gl_Window::handle(FL_KEYBOARD));
     deliver(FL_ENTER, 0, 1, 1);
     deliver(FL_FOCUS, 0, 1, 1);
-    EXPECT_EQ(probe.keys, 0);
-    EXPECT_TRUE(probe.mouse.empty());
+    EXPECT_EQ(keys.size(), 0u);
+    EXPECT_TRUE(mouse.empty());
 }
 
 }  // namespace
