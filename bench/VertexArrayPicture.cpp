@@ -1,7 +1,10 @@
 #include "VertexArrayPicture.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <dlfcn.h>
+#include <map>
 
 namespace {
 
@@ -103,9 +106,23 @@ VertexArrayPicture::VertexArrayPicture(FibSurface& flower) {
     recorder.on = true;
     flower.draw();
     recorder.on = false;
-    points.swap(recorder.points);
-    lines.swap(recorder.lines);
-    triangles.swap(recorder.triangles);
+
+    // Each distinct vertex is kept once and the lists refer to it by index,
+    // so that the driver transforms and lights a vertex that neighbouring
+    // triangles share once, as it does along the flower's own strips.
+    std::map<std::array<GLfloat, 9>, GLuint> indexOf;
+    auto index = [&](const std::vector<Vertex>& list, std::vector<GLuint>& indices) {
+        for (const Vertex& v : list) {
+            std::array<GLfloat, 9> key;
+            std::memcpy(key.data(), &v, sizeof key);
+            const auto [it, added] = indexOf.try_emplace(key, GLuint(vertices.size()));
+            if (added) vertices.push_back(v);
+            indices.push_back(it->second);
+        }
+    };
+    index(recorder.points, points);
+    index(recorder.lines, lines);
+    index(recorder.triangles, triangles);
 }
 
 void VertexArrayPicture::enableState() const {
@@ -132,22 +149,14 @@ void VertexArrayPicture::disableState() const {
     glDisableClientState(GL_VERTEX_ARRAY);
 }
 
-namespace {
-
-void drawArrays(GLenum mode, const std::vector<Vertex>& vertices) {
+void VertexArrayPicture::draw() const {
     glVertexPointer(3, GL_FLOAT, sizeof(Vertex), vertices.data()->position);
     glNormalPointer(GL_FLOAT, sizeof(Vertex), vertices.data()->normal);
     glColorPointer(3, GL_FLOAT, sizeof(Vertex), vertices.data()->colour);
-    glDrawArrays(mode, 0, static_cast<GLsizei>(vertices.size()));
-}
-
-}  // namespace
-
-void VertexArrayPicture::draw() const {
     glDepthFunc(GL_LESS);
-    drawArrays(GL_LINES, lines);
+    glDrawElements(GL_LINES, GLsizei(lines.size()), GL_UNSIGNED_INT, lines.data());
     glDepthFunc(GL_LEQUAL);
-    drawArrays(GL_POINTS, points);
+    glDrawElements(GL_POINTS, GLsizei(points.size()), GL_UNSIGNED_INT, points.data());
     glDepthFunc(GL_LESS);
-    drawArrays(GL_TRIANGLES, triangles);
+    glDrawElements(GL_TRIANGLES, GLsizei(triangles.size()), GL_UNSIGNED_INT, triangles.data());
 }

@@ -11,8 +11,9 @@
 #include <vector>
 
 // The frame's points, lines and triangles, recorded from one real draw of
-// the flower (lit colours as the flower sets them), replayed from vertex
-// arrays with the same lighting, culling, depth tests and polygon offset.
+// the flower (lit colours as the flower sets them), replayed from one vertex
+// array by index with the same lighting, culling, depth tests and polygon
+// offset.
 class VertexArrayPicture {
 public:
     // Records one draw; needs the current GL context the flower draws in.
@@ -30,5 +31,6 @@ public:
     };
 
 private:
-    std::vector<Vertex> points, lines, triangles;
+    std::vector<Vertex> vertices;
+    std::vector<GLuint> points, lines, triangles;
 };
