@@ -2,26 +2,10 @@
 // resize to the count in force, grow by speed 0.1 × 0.01 × N, and the family
 // table reset and extended until nothing more fits. The "allocs" counter is
 // the number of heap allocations per rebuild, which must stay 0.
+#include "HeapCount.h"
 #include "flower/FibSurface.h"
 
 #include <benchmark/benchmark.h>
-
-#include <cstdlib>
-#include <new>
-
-namespace {
-long allocations = 0;
-}
-
-void* operator new(std::size_t size) {
-    ++allocations;
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-// The compiler cannot see that new above is malloc.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -33,10 +17,9 @@ void rebuild(benchmark::State& state) {
     for (int i = 0; i <= 100; ++i) flower.setPointCount(n);  // N / 100 births each: full
     flower.setGrowthSpeed(0.1);
 
-    const long before = allocations;
+    const long before = heapAllocations();
     for (auto _ : state) flower.setPointCount(n);  // exactly one rebuild
-    state.counters["allocs"] =
-        benchmark::Counter(double(allocations - before), benchmark::Counter::kAvgIterations);
+    state.counters["allocs"] = allocationsPerIteration(before);
     state.SetLabel(state.range(1) ? "sphere" : "disc");
 }
 

@@ -10,12 +10,14 @@ namespace {
 
 using Vertex = VertexArrayPicture::Vertex;
 
-// The flower's immediate-mode calls are caught below while `on` is set, and
-// pass straight to the driver otherwise. Strips, fans and quads become plain
+// The flower's immediate-mode calls are caught below while `on` is set (and
+// thrown away while also `dropping`), and pass straight to the driver
+// otherwise. Strips, fans and quads become plain
 // triangles and lines; clockwise-front triangles are turned round so that
 // one front face serves them all.
 struct Recorder {
     bool on = false;
+    bool dropping = false;
     GLenum mode = 0;
     GLfloat colour[3] = {1, 1, 1}, normal[3] = {0, 0, 1};
     std::vector<Vertex> primitive, points, lines, triangles;
@@ -63,37 +65,44 @@ extern "C" {
 void glBegin(GLenum mode) {
     static const auto real = driver<void (*)(GLenum)>("glBegin");
     if (!recorder.on) return real(mode);
+    if (recorder.dropping) return;
     recorder.mode = mode;
     recorder.primitive.clear();
 }
 void glEnd() {
     static const auto real = driver<void (*)()>("glEnd");
     if (!recorder.on) return real();
+    if (recorder.dropping) return;
     recorder.end();
 }
 void glColor3d(GLdouble r, GLdouble g, GLdouble b) {
     static const auto real = driver<void (*)(GLdouble, GLdouble, GLdouble)>("glColor3d");
     if (!recorder.on) return real(r, g, b);
+    if (recorder.dropping) return;
     recorder.colour[0] = GLfloat(r), recorder.colour[1] = GLfloat(g), recorder.colour[2] = GLfloat(b);
 }
 void glColor3fv(const GLfloat* c) {
     static const auto real = driver<void (*)(const GLfloat*)>("glColor3fv");
     if (!recorder.on) return real(c);
+    if (recorder.dropping) return;
     std::copy(c, c + 3, recorder.colour);
 }
 void glNormal3dv(const GLdouble* n) {
     static const auto real = driver<void (*)(const GLdouble*)>("glNormal3dv");
     if (!recorder.on) return real(n);
+    if (recorder.dropping) return;
     std::copy(n, n + 3, recorder.normal);
 }
 void glNormal3f(GLfloat x, GLfloat y, GLfloat z) {
     static const auto real = driver<void (*)(GLfloat, GLfloat, GLfloat)>("glNormal3f");
     if (!recorder.on) return real(x, y, z);
+    if (recorder.dropping) return;
     recorder.normal[0] = x, recorder.normal[1] = y, recorder.normal[2] = z;
 }
 void glVertex3dv(const GLdouble* p) {
     static const auto real = driver<void (*)(const GLdouble*)>("glVertex3dv");
     if (!recorder.on) return real(p);
+    if (recorder.dropping) return;
     Vertex v{{GLfloat(p[0]), GLfloat(p[1]), GLfloat(p[2])}, {}, {}};
     std::copy(recorder.normal, recorder.normal + 3, v.normal);
     std::copy(recorder.colour, recorder.colour + 3, v.colour);
@@ -124,6 +133,14 @@ VertexArrayPicture::VertexArrayPicture(FibSurface& flower) {
     index(recorder.lines, lines);
     index(recorder.triangles, triangles);
 }
+
+ImmediateModeDropped::ImmediateModeDropped() {
+    recorder = Recorder();
+    recorder.on = true;
+    recorder.dropping = true;
+}
+
+ImmediateModeDropped::~ImmediateModeDropped() { recorder = Recorder(); }
 
 void VertexArrayPicture::enableState() const {
     glEnableClientState(GL_VERTEX_ARRAY);

@@ -34,3 +34,13 @@ private:
     std::vector<Vertex> vertices;
     std::vector<GLuint> points, lines, triangles;
 };
+
+// While one exists, the flower's immediate-mode calls are caught and thrown
+// away before the driver, so that a draw costs only our own work.
+class ImmediateModeDropped {
+public:
+    ImmediateModeDropped();
+    ~ImmediateModeDropped();
+    ImmediateModeDropped(const ImmediateModeDropped&) = delete;
+    ImmediateModeDropped& operator=(const ImmediateModeDropped&) = delete;
+};

@@ -5,6 +5,14 @@
 
 #include <cstdio>
 
+namespace {
+// Room for the label and any number "%g" writes (at most "-1.23457e-308"):
+// the text is reassigned every frame and should never need the heap for it.
+constexpr std::size_t longestText = 8 + 13;
+}  // namespace
+
+SmallOSD::SmallOSD() { text.reserve(longestText); }
+
 void SmallOSD::setPeriod(double period) {
     char number[32];
     std::snprintf(number, sizeof number, "%g", period);

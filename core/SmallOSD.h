@@ -8,6 +8,8 @@
 
 class SmallOSD : public sigslot::has_slots<> {
 public:
+    SmallOSD();
+
     void setVisible(bool on) { visible = on; }
     void setPeriod(double period);
     void render();

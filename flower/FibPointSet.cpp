@@ -3,20 +3,34 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-const Vec<double, 3> origin;
-const int noIndex = 0;
+const Vec<double, 3> FibPointSet::origin;
+const std::int64_t FibPointSet::noIndex = 0;
 
-// The golden angle: 2π × 0.618... per serial number, in exactly this order of operations.
+namespace {
+constexpr double golden = 0.6180339887498949;
+
+// The golden angle: 2π × 0.618... per serial number, in exactly this order of
+// operations. From 2^31 on the product would keep ever fewer bits of the
+// fraction of a turn, so there the whole turns go first: golden is m / 2^53
+// for an integer m, and the fraction of serial × golden is exactly the low 53
+// bits of serial × m over 2^53.
 void setAzimuth(FlowerPoint& p) {
-    const double i = p.index;
-    const double phi = (i * 0.6180339887498949 + i * 0.6180339887498949) * 3.141592653589793;
+    double phi;
+    if (p.index < std::int64_t(1) << 31) {
+        const double i = static_cast<double>(p.index);
+        phi = (i * golden + i * golden) * 3.141592653589793;
+    } else {
+        constexpr std::uint64_t m = static_cast<std::uint64_t>(golden * 0x1p53);
+        constexpr std::uint64_t low53 = (std::uint64_t(1) << 53) - 1;
+        const double turn = static_cast<double>(static_cast<std::uint64_t>(p.index) * m & low53) * 0x1p-53;
+        phi = (turn + turn) * 3.141592653589793;
+    }
     p.cosPhi = std::cos(phi);
     p.sinPhi = std::sin(phi);
 }
 }  // namespace
 
-FibPointSet::FibPointSet() { points.reset(pointCount); }
+FibPointSet::FibPointSet() : positions(pointCount) { points.reset(pointCount); }
 
 void FibPointSet::selectSpheric() { spheric = true; }
 
@@ -53,13 +67,19 @@ void FibPointSet::resize(int n) {
         const int keep = std::min(n, present);
         for (int i = 0; i < keep; ++i) fresh.pushBack(points.at(i));
         points.swap(fresh);
+        positions.resize(n);
     }
     pointCount = n;
     maxAge = n - 2;
 }
 
 void FibPointSet::grow(double amount) {
-    if (points.empty()) points.pushFront();  // after reset the slot holds index 0, age 0
+    if (points.empty()) {
+        points.pushFront();  // after reset the slot holds a zero record: age 0
+        FlowerPoint& first = points.at(0);
+        first.index = firstSerial;
+        setAzimuth(first);
+    }
     if (amount > 0) {
         const unsigned n = points.size();
         for (unsigned i = 0; i < n; ++i) points.at(i).age += amount;
@@ -84,7 +104,7 @@ double FibPointSet::outward(double age, double full) const {
 void FibPointSet::computePositions() {
     const unsigned n = points.size();
     for (unsigned e = 0; e < n; ++e) {
-        FlowerPoint& p = points.at(e);
+        const FlowerPoint& p = points.at(e);
         if (spheric) {
             const double u = outward(p.age, 2);
             double theta;
@@ -95,7 +115,7 @@ void FibPointSet::computePositions() {
             else
                 theta = 1.5707963267948966 * (1 - std::cos(u * 1.5707963267948966));
             const double s = std::sin(theta);
-            p.position = Vec<double, 3>(s * p.cosPhi, s * p.sinPhi, std::cos(theta));
+            positions[e] = Vec<double, 3>(s * p.cosPhi, s * p.sinPhi, std::cos(theta));
         } else {
             const double t = outward(p.age, 1);
             double r;
@@ -105,19 +125,12 @@ void FibPointSet::computePositions() {
                 r = t;
             else
                 r = t * t;
-            p.position = Vec<double, 3>(r * p.cosPhi, r * p.sinPhi, 0.0);
+            positions[e] = Vec<double, 3>(r * p.cosPhi, r * p.sinPhi, 0.0);
         }
     }
 }
 
-void FibPointSet::restart() { points.reset(pointCount); }
-
-const Vec<double, 3>& FibPointSet::positionAt(int i) const {
-    if (i < 0 || i >= size()) return origin;
-    return points.at(i).position;
-}
-
-const int& FibPointSet::indexAt(int i) const {
-    if (i <= 0 || i >= size() - 1) return noIndex;
-    return points.at(i).index;
+void FibPointSet::restart(std::int64_t serial) {
+    points.reset(pointCount);
+    firstSerial = serial;
 }

@@ -7,6 +7,9 @@
 #include "PointRing.h"
 #include "camera/Vec.h"
 
+#include <cstdint>
+#include <vector>
+
 class FibPointSet {
 public:
     // Larger requests are cut to this: the ring is allocated whole, and the
@@ -27,19 +30,33 @@ public:
     // Ages every point by amount, gives birth at the front, recomputes positions.
     void grow(double amount);
     void computePositions();
-    // Empties the set; the next grow starts again from one point.
-    void restart();
+    // Empties the set; the next grow starts again from one point with this
+    // serial number. The program always starts from 0; tests start near the
+    // limits of the serial numbers.
+    void restart(std::int64_t serial = 0);
 
     int size() const { return static_cast<int>(points.size()); }
     int capacity() const { return pointCount; }
 
     // Element 0 is the youngest. Out of range: the origin.
-    const Vec<double, 3>& positionAt(int i) const;
+    const Vec<double, 3>& positionAt(int i) const {
+        if (i < 0 || i >= size()) return origin;
+        return positions[i];
+    }
     // The serial number of element i, but 0 for the youngest and the oldest
     // present element and for anything out of range.
-    const int& indexAt(int i) const;
+    const std::int64_t& indexAt(int i) const {
+        if (i <= 0 || i >= size() - 1) return noIndex;
+        return points.at(i).index;
+    }
+    // The mirror of element e: as far from the last place of a full ring as e
+    // is from the first; on a full sphere it lies at e's latitude in the south.
+    int mirrorOf(int e) const { return pointCount - (e + 1); }
 
 private:
+    static const Vec<double, 3> origin;
+    static const std::int64_t noIndex;
+
     // How far out a point of this age lies: 0 for the newborn, `full` at or
     // beyond maxAge. The ends are tested first so that N = 2 (maxAge 0)
     // never divides zero by zero; in between it is full × age / (N - 2).
@@ -51,5 +68,9 @@ private:
     bool slowCentre = false;
     int pointCount = 4181;
     double maxAge = 4181 - 2;
+    std::int64_t firstSerial = 0;  // of the first point after a restart
     PointRing<FlowerPoint> points;
+    // By element, youngest first, apart from the ring: drawing and the family
+    // search read them all, most often in jumps, every frame.
+    std::vector<Vec<double, 3>> positions;
 };

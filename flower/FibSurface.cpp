@@ -1,5 +1,7 @@
 #include "FibSurface.h"
 
+#include "FlowColor.h"
+
 #include <cmath>
 
 namespace {
@@ -18,6 +20,7 @@ FibSurface::FibSurface() {
 
 void FibSurface::rebuild() {
     pointSet.resize(requestedCount);  // the set ignores -1, the count before any request
+    wheel.resize(pointSet.capacity());  // allocates only when the count changes
     pointSet.grow(growthSpeed * 0.01 * pointSet.capacity());
     rebuildFamilies(families, pointSet, spheric);
 }
@@ -162,6 +165,7 @@ void FibSurface::draw() {
     if (linesVisible) {
         glLineWidth(lineWidth);
         glColor3fv(lineColor.data());
+        if (lineColorFlow) prepareWheel(lineColorOffset);
         if (adaptiveSpirals) {
             drawCentreLines();
             drawFamilyLines();
@@ -175,6 +179,7 @@ void FibSurface::draw() {
     if (pointsVisible) {
         glPointSize(pointSize);
         glColor3fv(pointColor.data());
+        if (pointColorFlow) prepareWheel(pointColorOffset);
         drawPoints();
     }
     glDepthFunc(GL_LESS);
@@ -183,6 +188,7 @@ void FibSurface::draw() {
     glShadeModel(flatPolygonColor ? GL_FLAT : GL_SMOOTH);
     if (polygonsVisible) {
         glColor3fv(polygonColor.data());
+        if (polygonColorFlow) prepareWheel(polygonColorOffset);
         if (adaptiveSpirals) {
             drawCentrePolygons();
             drawFamilyBands();
@@ -200,20 +206,14 @@ void FibSurface::draw() {
 }
 
 void FibSurface::flowColor(int i, double offset) {
-    double v = std::fmod((pointSet.indexAt(i) + offset) * colorPeriod, 1.0);
-    if (v < 0) v = v + 1;
-    if (std::isnan(v)) v = 0;  // an infinite period or offset: red, not an undefined hue
-    const double h = v * 6.0;
-    const int s = static_cast<int>(h);
-    const double f = h - s;
-    switch (s) {
-    case 1: glColor3d(1 - f, 1, 0); break;
-    case 2: glColor3d(0, 1, f); break;
-    case 3: glColor3d(0, 1 - f, 1); break;
-    case 4: glColor3d(f, 0, 1); break;
-    case 5: glColor3d(1, 0, 1 - f); break;
-    default: glColor3d(1, f, 0); break;  // 0, and 6 when v + 1 rounded up to 1
-    }
+    const Vec<double, 3> c = wheelColor(flowWheel(pointSet.indexAt(i), offset, colorPeriod));
+    glColor3d(c[0], c[1], c[2]);
+}
+
+void FibSurface::prepareWheel(double offset) {
+    wheelCount = pointSet.size();
+    for (int e = 0; e < wheelCount; ++e) wheel[e] = flowWheel(pointSet.indexAt(e), offset, colorPeriod);
+    wheelOfSerialZero = flowWheel(0, offset, colorPeriod);
 }
 
 void FibSurface::markerColor(int order, int shade) {

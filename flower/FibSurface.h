@@ -64,17 +64,24 @@ public:
     void markerColor(int order, int shade);
 
 private:
-    // How one class of primitive (points, lines, polygons) colours and lights its vertices.
+    // How one class of primitive (points, lines, polygons) colours and lights
+    // its vertices; a flowing class takes the wheel places prepared for it.
     struct VertexStyle {
         bool flow;
-        double offset;
         bool lit;
     };
 
     void rebuild();
     void setUpLighting(bool on);
+    // The wheel place of every present element at this offset, worked out
+    // once a frame for each flowing class instead of at each of its vertices.
+    void prepareWheel(double offset);
+    double wheelAt(int e) const {
+        return static_cast<unsigned>(e) < static_cast<unsigned>(wheelCount) ? wheel[e] : wheelOfSerialZero;
+    }
 
     // Drawing routines, in FlowerPrimitives.cpp.
+    bool sphereIsFull() const;
     void emit(int e, const VertexStyle& style);
     void emitPattern(GLenum mode, const int* elements, int count, bool mirrored,
                      const VertexStyle& style);
@@ -119,6 +126,12 @@ private:
     bool polygonsVisible = true;
     double colorPeriod = 0.618;
     double colorPeriodIncrement = 1e-6;
+    // One entry per place in the ring, the first wheelCount for this frame's
+    // elements; small, because the polygons reach each element about six
+    // times a frame, in jumps. Any other element has serial number 0.
+    std::vector<double> wheel;
+    int wheelCount = 0;
+    double wheelOfSerialZero = 0;
     // The driver's (min, max) sizes, asked for while the minimum reads 0.
     float pointSizeRange[2] = {0, 0};
     float lineWidthRange[2] = {0, 0};

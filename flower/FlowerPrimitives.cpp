@@ -3,6 +3,7 @@
 // family table), plus the patterns that close the centre and, on a full
 // sphere, the south pole. draw() has set up all state before these run.
 #include "FibSurface.h"
+#include "FlowColor.h"
 
 #include <algorithm>
 #include <iterator>
@@ -12,6 +13,9 @@ namespace {
 // would ask for millions of strands, so they are left out.
 constexpr unsigned drawableFamilies = 0xFFFF;
 
+// The centre tables: the elements, in drawing order, of the fixed line and
+// polygon patterns that join the 14 youngest points, where the spiral
+// families do not hold yet; mirrored they close the south pole of a full sphere.
 const int centreLineStripA[] = {7, 4, 0, 3, 11, 6, 1, 9, 4, 12, 7, 2, 10, 5, 13, 8, 3, 6};
 const int centreLineStripB[] = {8, 5, 0, 1, 4, 2, 5, 3, 1};
 const int centreLinePair[] = {0, 2};
@@ -20,9 +24,20 @@ const int centreFanB[] = {5, 10, 2, 0, 3, 8, 13};
 const int centreStrip[] = {0, 1, 3, 6, 11};
 }  // namespace
 
+// Every place of the ring taken on the sphere: the oldest point rests at the
+// south pole, and the patterns that close it are drawn.
+bool FibSurface::sphereIsFull() const {
+    const int capacity = pointSet.capacity();
+    return spheric && capacity != 0 && pointSet.size() == capacity;
+}
+
 // Colour, normal, vertex. On the sphere a point's position is its own normal.
-void FibSurface::emit(int e, const VertexStyle& style) {
-    if (style.flow) flowColor(e, style.offset);
+// Inline: it runs at every vertex, over a million times a frame at full size.
+inline void FibSurface::emit(int e, const VertexStyle& style) {
+    if (style.flow) {
+        const Vec<double, 3> c = wheelColor(wheelAt(e));
+        glColor3d(c[0], c[1], c[2]);
+    }
     const Vec<double, 3>& position = pointSet.positionAt(e);
     if (style.lit) {
         if (spheric)
@@ -35,14 +50,13 @@ void FibSurface::emit(int e, const VertexStyle& style) {
 
 void FibSurface::emitPattern(GLenum mode, const int* elements, int count, bool mirrored,
                              const VertexStyle& style) {
-    const int capacity = pointSet.capacity();
     glBegin(mode);
-    for (int i = 0; i < count; ++i) emit(mirrored ? capacity - 1 - elements[i] : elements[i], style);
+    for (int i = 0; i < count; ++i) emit(mirrored ? pointSet.mirrorOf(elements[i]) : elements[i], style);
     glEnd();
 }
 
 void FibSurface::drawPoints() {
-    const VertexStyle style{pointColorFlow, pointColorOffset, pointLighting};
+    const VertexStyle style{pointColorFlow, pointLighting};
     const int n = pointSet.size();
     glBegin(GL_POINTS);
     for (int e = 0; e < n; ++e) emit(e, style);
@@ -51,9 +65,9 @@ void FibSurface::drawPoints() {
 
 // Every strand starts at the centre point and, on a full sphere, ends at the south pole.
 void FibSurface::drawFixedLines() {
-    const VertexStyle style{lineColorFlow, lineColorOffset, lineLighting};
+    const VertexStyle style{lineColorFlow, lineLighting};
     const int n = pointSet.size();
-    const bool toSouthPole = spheric && n == pointSet.capacity();
+    const bool toSouthPole = sphereIsFull();
     const unsigned mask = lineSpiralMask & drawableFamilies;
     for (unsigned b = 0; b < 32; ++b) {
         if (!(mask >> b & 1u)) continue;
@@ -71,10 +85,9 @@ void FibSurface::drawFixedLines() {
 }
 
 void FibSurface::drawCentreLines() {
-    const VertexStyle style{lineColorFlow, lineColorOffset, lineLighting};
-    const int n = pointSet.size(), capacity = pointSet.capacity();
+    const VertexStyle style{lineColorFlow, lineLighting};
     for (bool mirrored : {false, true}) {
-        if (mirrored ? !(spheric && capacity != 0 && n == capacity) : n < 14) continue;
+        if (mirrored ? !sphereIsFull() : pointSet.size() < 14) continue;
         emitPattern(GL_LINE_STRIP, centreLineStripA, std::size(centreLineStripA), mirrored, style);
         emitPattern(GL_LINE_STRIP, centreLineStripB, std::size(centreLineStripB), mirrored, style);
         emitPattern(GL_LINES, centreLinePair, std::size(centreLinePair), mirrored, style);
@@ -82,8 +95,8 @@ void FibSurface::drawCentreLines() {
 }
 
 void FibSurface::drawFamilyLines() {
-    const VertexStyle style{lineColorFlow, lineColorOffset, lineLighting};
-    const int n = pointSet.size(), capacity = pointSet.capacity();
+    const VertexStyle style{lineColorFlow, lineLighting};
+    const int n = pointSet.size();
     for (const SpiralFamily& family : families) {
         const int step = fibonacci(family.order);
         if (lineColorMarker) markerColor(family.order, -1);
@@ -94,7 +107,7 @@ void FibSurface::drawFamilyLines() {
             for (int j = 0; j < step; ++j) {
                 glBegin(GL_LINE_STRIP);
                 for (int e = family.first + j; e <= last; e += step) {
-                    const int m = capacity - (e + 1);
+                    const int m = pointSet.mirrorOf(e);
                     if (m < n) emit(m, style);
                 }
                 glEnd();
@@ -110,9 +123,9 @@ void FibSurface::drawFamilyLines() {
 
 // In marker mode alternate strands of the family are shaded full and at 80 %.
 void FibSurface::emitFixedQuad(int e0, int e1, int e2, int e3, int order, int step) {
-    const VertexStyle style{polygonColorFlow, polygonColorOffset, polygonLighting};
+    const VertexStyle style{polygonColorFlow, polygonLighting};
     for (int e : {e0, e1, e2, e3}) {
-        if (polygonColorMarker) markerColor(order, (pointSet.indexAt(e) % step) & 1);
+        if (polygonColorMarker) markerColor(order, static_cast<int>(pointSet.indexAt(e) % step & 1));
         emit(e, style);
     }
 }
@@ -141,7 +154,7 @@ void FibSurface::drawFixedPolygons() {
     for (int j = 0; j <= n - c - 1; ++j) emitFixedQuad(j, j + a, j + c, j + s, k, s);
     glEnd();
 
-    if (spheric && n == pointSet.capacity()) {
+    if (sphereIsFull()) {
         glBegin(GL_QUADS);
         for (int j = n - c; j <= n - 1; ++j) {
             if (j + a > n - 1) continue;
@@ -152,11 +165,10 @@ void FibSurface::drawFixedPolygons() {
 }
 
 void FibSurface::drawCentrePolygons() {
-    const VertexStyle style{polygonColorFlow, polygonColorOffset, polygonLighting};
-    const int n = pointSet.size(), capacity = pointSet.capacity();
+    const VertexStyle style{polygonColorFlow, polygonLighting};
     glFrontFace(GL_CW);
     for (bool mirrored : {false, true}) {
-        if (mirrored ? !(spheric && capacity != 0 && n == capacity) : n < 14) continue;
+        if (mirrored ? !sphereIsFull() : pointSet.size() < 14) continue;
         emitPattern(GL_TRIANGLE_FAN, centreFanA, std::size(centreFanA), mirrored, style);
         emitPattern(GL_TRIANGLE_FAN, centreFanB, std::size(centreFanB), mirrored, style);
         emitPattern(GL_TRIANGLE_STRIP, centreStrip, std::size(centreStrip), mirrored, style);
@@ -164,16 +176,15 @@ void FibSurface::drawCentrePolygons() {
 }
 
 // One strip zigzagging between the spirals of steps a and b, advancing by
-// b - a each step, from element e; mirrored strips emit N - (x + 1) for x.
+// b - a each step, from element e; mirrored strips emit the mirror of each element.
 void FibSurface::emitBandStrip(int e, int a, int b, int last, bool final, bool mirrored) {
-    const VertexStyle style{polygonColorFlow, polygonColorOffset, polygonLighting};
-    const int capacity = pointSet.capacity();
-    auto put = [&](int x) { emit(mirrored ? capacity - (x + 1) : x, style); };
+    const VertexStyle style{polygonColorFlow, polygonLighting};
+    auto put = [&](int x) { emit(mirrored ? pointSet.mirrorOf(x) : x, style); };
     glBegin(GL_TRIANGLE_STRIP);
     if (mirrored) {
         // Skip ahead until both mirrored corners exist; b - a is the band's own step.
         const int n = pointSet.size();
-        while (n - a <= capacity - (e + 1)) e += b - a;
+        while (n - a <= pointSet.mirrorOf(e)) e += b - a;
     }
     while (true) {
         put(e);
@@ -203,7 +214,7 @@ void FibSurface::drawFamilyBands() {
             if (mirrored && !(spheric && closedAt >= 0 && n >= (capacity + 1) / 2)) continue;
             for (int j = 0; j < s; ++j) {
                 const int e = a + first + j;
-                if (polygonColorMarker) markerColor(order, pointSet.indexAt(e) & 1);
+                if (polygonColorMarker) markerColor(order, static_cast<int>(pointSet.indexAt(e) & 1));
                 emitBandStrip(e, a, b, last, final, mirrored);
             }
         }

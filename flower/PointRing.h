@@ -15,16 +15,12 @@ public:
         head = 0;
         tail = 0;
         capacity_ = c;
-        empty_ = true;
+        size_ = 0;
     }
 
     unsigned capacity() const { return capacity_; }
-    bool empty() const { return empty_; }
-
-    unsigned size() const {
-        if (empty_) return 0;
-        return tail > head ? tail - head : capacity_ + tail - head;
-    }
+    bool empty() const { return size_ == 0; }
+    unsigned size() const { return size_; }
 
     // No range check: callers check against size().
     T& at(unsigned i) { return elements[slot(i)]; }
@@ -33,20 +29,23 @@ public:
     // The new front keeps whatever its slot held (a default record after
     // reset, or the back element just dropped); the caller overwrites it.
     void pushFront() {
-        if (!empty_ && size() == capacity_) {
+        if (size_ == capacity_) {
             // A ring filled only from the front still has tail 0, which
             // stands for capacity here.
             tail = tail == 0 ? capacity_ - 1 : tail == 1 ? capacity_ : tail - 1;
+        } else {
+            ++size_;
         }
         head = head == 0 ? capacity_ - 1 : head - 1;
-        empty_ = false;
     }
 
     void pushBack(const T& value) {
-        if (!empty_ && size() == capacity_) head = head + 1 == capacity_ ? 0 : head + 1;
+        if (size_ == capacity_)
+            head = head + 1 == capacity_ ? 0 : head + 1;
+        else
+            ++size_;
         tail = tail == capacity_ ? 1 : tail + 1;
         elements[tail - 1] = value;
-        empty_ = false;
     }
 
     void swap(PointRing& other) {
@@ -54,7 +53,7 @@ public:
         std::swap(head, other.head);
         std::swap(tail, other.tail);
         std::swap(capacity_, other.capacity_);
-        std::swap(empty_, other.empty_);
+        std::swap(size_, other.size_);
     }
 
 private:
@@ -67,5 +66,5 @@ private:
     unsigned head = 0;  // the front element's slot
     unsigned tail = 0;  // one past the back element's slot
     unsigned capacity_ = 0;
-    bool empty_ = true;
+    unsigned size_ = 0;  // kept, not derived from head and tail: read at every vertex
 };

@@ -1,6 +1,7 @@
 #include "SpiralFamily.h"
 
 #include <algorithm>
+#include <cmath>
 
 int fibonacci(unsigned k) {
     unsigned a = 0, b = 1;
@@ -28,10 +29,13 @@ bool extendFamilies(std::vector<SpiralFamily>& families, const FibPointSet& poin
     int limit = points.size();
     if (spheric) limit = std::min(limit, (points.capacity() + 1) / 2);  // northern half only
     for (int i = oldest.first; i < limit - c; ++i) {
-        // Two points F(k) births apart against two F(k + 3) apart.
-        const double dOld = (points.positionAt(i + a) - points.positionAt(i + b)).length();
-        const double dNew = (points.positionAt(i + c) - points.positionAt(i)).length();
-        if (dNew < dOld) {
+        // Two points F(k) births apart against two F(k + 3) apart. The square
+        // root keeps the order of the squares or makes them equal, so it is
+        // needed only where the squares say nearer.
+        const Vec<double, 3> old = points.positionAt(i + a) - points.positionAt(i + b);
+        const Vec<double, 3> fresh = points.positionAt(i + c) - points.positionAt(i);
+        const double oldSquared = old.dot(old), freshSquared = fresh.dot(fresh);
+        if (freshSquared < oldSquared && std::sqrt(freshSquared) < std::sqrt(oldSquared)) {
             oldest.last = i - 1 + b;
             families.push_back({k + 3, i, -1});
             return true;
@@ -49,5 +53,5 @@ void rebuildFamilies(std::vector<SpiralFamily>& families, const FibPointSet& poi
 int coverageEnd(int first, int last, const FibPointSet& points, bool spheric) {
     if (last >= 0) return last;
     const int n = points.size();
-    return spheric ? std::min(points.capacity() - (first + 1), n - 1) : n - 1;
+    return spheric ? std::min(points.mirrorOf(first), n - 1) : n - 1;
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -177,6 +178,37 @@ TEST(FibPointSet, RestartEmptiesTheSetAndGrowthStartsAgainFromSerialZero) {
     set.grow(2.0);
     ASSERT_EQ(set.size(), 3);
     EXPECT_EQ(set.indexAt(1), 1);
+}
+
+// A run of hours passes serial number 2^31 (a thousand births a frame). The
+// angle between successive births stays the golden one across the mark and
+// far beyond it, and below it every position keeps the formula's bits.
+TEST(FibPointSet, SerialNumbersRunPast2To31WithTheGoldenTurn) {
+    const double g = 0.6180339887498949, pi = 3.141592653589793;
+    const double turn = std::remainder(2 * pi * g, 2 * pi);
+    for (std::int64_t start : {(std::int64_t(1) << 31) - 2000, std::int64_t(1) << 40}) {
+        SCOPED_TRACE(start);
+        FibPointSet set;
+        set.selectNaturalDensity();  // r = age / (N - 2): every point but the newest off the centre
+        set.restart(start);
+        set.grow(0);
+        set.grow(4000.5);
+        ASSERT_EQ(set.size(), 4002);
+        EXPECT_EQ(set.indexAt(1), start + 4000);
+        for (int e = 1; e < set.size() - 2; ++e) {
+            ASSERT_EQ(set.indexAt(e), set.indexAt(e + 1) + 1);
+            const V3 &p = set.positionAt(e), &q = set.positionAt(e + 1);
+            const double angle = std::atan2(p[1], p[0]) - std::atan2(q[1], q[0]);
+            ASSERT_NEAR(std::remainder(angle - turn, 2 * pi), 0, 1e-5) << "element " << e;
+        }
+        if (start < std::int64_t(1) << 31) {
+            const int e = 2002;  // serial number 2^31 - 1
+            ASSERT_EQ(set.indexAt(e), (std::int64_t(1) << 31) - 1);
+            const double i = static_cast<double>(set.indexAt(e)), phi = (i * g + i * g) * pi;
+            const double r = set.positionAt(e).length();
+            EXPECT_EQ(set.positionAt(e), V3(r * std::cos(phi), r * std::sin(phi), 0));
+        }
+    }
 }
 
 // Points at or past maxAge lie on the rim of the disc or at the south pole,
