@@ -132,6 +132,7 @@ VertexArrayPicture::VertexArrayPicture(FibSurface& flower) {
     index(recorder.points, points);
     index(recorder.lines, lines);
     index(recorder.triangles, triangles);
+    recorder = Recorder();
 }
 
 ImmediateModeDropped::ImmediateModeDropped() {
