@@ -49,6 +49,13 @@ protected:
         syncView.getCoord(c);
         return c;
     }
+    // Free flight straight ahead at this speed.
+    void startFlight(double speed) {
+        Coord control;
+        control.position = V3(0, speed, 0);
+        fly.setControl(control);
+        mux.select2();
+    }
 
     Cam3d cam;
     SyncView syncView;
@@ -101,10 +108,7 @@ TEST_F(PoseLoop, FreeFlightContinuesFromTheTrackPoseAndBack) {
     frames(1);
     const Coord tracked = stored();
 
-    Coord control;
-    control.position = V3(0, 0.1, 0);
-    fly.setControl(control);
-    mux.select2();
+    startFlight(0.1);
     frames(1);
 
     // Straight down from the tracked pose by the first frame's speed.
@@ -127,10 +131,7 @@ TEST_F(PoseLoop, FreeFlightContinuesFromTheTrackPoseAndBack) {
 TEST_F(PoseLoop, FlightPastTheLargestPositionKeepsTheLastFinitePose) {
     frames(1);
     const Coord last = stored();
-    Coord control;
-    control.position = V3(0, 1e300, 0);
-    fly.setControl(control);
-    mux.select2();
+    startFlight(1e300);
     frames(5);  // already the first step flies past what the camera can load
     expectSame(stored(), last);
     expectSame(cam.pose(), last);
