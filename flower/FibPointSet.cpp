@@ -81,8 +81,7 @@ void FibPointSet::grow(double amount) {
         setAzimuth(first);
     }
     if (amount > 0) {
-        const unsigned n = points.size();
-        for (unsigned i = 0; i < n; ++i) points.at(i).age += amount;
+        points.forEach([amount](FlowerPoint& p) { p.age += amount; });
         while (points.at(0).age > 0) {
             points.pushFront();
             const FlowerPoint& previous = points.at(1);
@@ -101,32 +100,43 @@ double FibPointSet::outward(double age, double full) const {
     return full * age / static_cast<double>(static_cast<unsigned>(pointCount - 2));
 }
 
+// Element by element, youngest first; the law is picked once, not per point.
+template <class Place>
+void FibPointSet::placeAll(Place place) {
+    Vec<double, 3>* position = positions.data();
+    points.forEach([&](const FlowerPoint& p) { *position++ = place(p); });
+}
+
 void FibPointSet::computePositions() {
-    const unsigned n = points.size();
-    for (unsigned e = 0; e < n; ++e) {
-        const FlowerPoint& p = points.at(e);
-        if (spheric) {
-            const double u = outward(p.age, 2);
-            double theta;
-            if (uniformDensity)
-                theta = std::asin(u - 1) + 1.5707963267948966;
-            else if (naturalDensity)
-                theta = u * 1.5707963267948966;
-            else
-                theta = 1.5707963267948966 * (1 - std::cos(u * 1.5707963267948966));
+    constexpr double halfPi = 1.5707963267948966;
+    // On the sphere the polar angle, from 0 at the centre to π at the far pole.
+    auto onSphere = [this](auto polar) {
+        placeAll([this, polar](const FlowerPoint& p) {
+            const double theta = polar(outward(p.age, 2));
             const double s = std::sin(theta);
-            positions[e] = Vec<double, 3>(s * p.cosPhi, s * p.sinPhi, std::cos(theta));
-        } else {
-            const double t = outward(p.age, 1);
-            double r;
-            if (uniformDensity)
-                r = std::sqrt(t);
-            else if (naturalDensity)
-                r = t;
-            else
-                r = t * t;
-            positions[e] = Vec<double, 3>(r * p.cosPhi, r * p.sinPhi, 0.0);
-        }
+            return Vec<double, 3>(s * p.cosPhi, s * p.sinPhi, std::cos(theta));
+        });
+    };
+    auto onDisc = [this](auto radius) {
+        placeAll([this, radius](const FlowerPoint& p) {
+            const double r = radius(outward(p.age, 1));
+            return Vec<double, 3>(r * p.cosPhi, r * p.sinPhi, 0.0);
+        });
+    };
+    if (spheric) {
+        if (uniformDensity)
+            onSphere([](double u) { return std::asin(u - 1) + halfPi; });
+        else if (naturalDensity)
+            onSphere([](double u) { return u * halfPi; });
+        else
+            onSphere([](double u) { return halfPi * (1 - std::cos(u * halfPi)); });
+    } else {
+        if (uniformDensity)
+            onDisc([](double t) { return std::sqrt(t); });
+        else if (naturalDensity)
+            onDisc([](double t) { return t; });
+        else
+            onDisc([](double t) { return t * t; });
     }
 }
 

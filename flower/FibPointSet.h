@@ -49,6 +49,18 @@ public:
         if (i <= 0 || i >= size() - 1) return noIndex;
         return points.at(i).index;
     }
+    // Every element's position, youngest first: size() of them.
+    const Vec<double, 3>* positionData() const { return positions.data(); }
+    // f(indexAt(e)) for every element e, youngest first.
+    template <class F>
+    void forEachIndex(F f) const {
+        const int last = size() - 1;
+        int e = 0;
+        points.forEach([&](const FlowerPoint& p) {
+            f(e == 0 || e == last ? noIndex : p.index);
+            ++e;
+        });
+    }
     // The mirror of element e: as far from the last place of a full ring as e
     // is from the first; on a full sphere it lies at e's latitude in the south.
     int mirrorOf(int e) const { return pointCount - (e + 1); }
@@ -61,6 +73,9 @@ private:
     // beyond maxAge. The ends are tested first so that N = 2 (maxAge 0)
     // never divides zero by zero; in between it is full × age / (N - 2).
     double outward(double age, double full) const;
+    // positions[e] = place(point e) for every present element.
+    template <class Place>
+    void placeAll(Place place);
 
     bool spheric = false;
     bool uniformDensity = true;

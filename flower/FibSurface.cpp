@@ -211,9 +211,10 @@ void FibSurface::flowColor(int i, double offset) {
 }
 
 void FibSurface::prepareWheel(double offset) {
-    wheelCount = pointSet.size();
-    for (int e = 0; e < wheelCount; ++e) wheel[e] = flowWheel(pointSet.indexAt(e), offset, colorPeriod);
-    wheelOfSerialZero = flowWheel(0, offset, colorPeriod);
+    const double period = colorPeriod;
+    double* place = wheel.data();
+    pointSet.forEachIndex([&](std::int64_t serial) { *place++ = flowWheel(serial, offset, period); });
+    wheelOfSerialZero = flowWheel(0, offset, period);
 }
 
 void FibSurface::markerColor(int order, int shade) {

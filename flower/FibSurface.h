@@ -68,10 +68,23 @@ public:
 
 private:
     // How one class of primitive (points, lines, polygons) colours and lights
-    // its vertices; a flowing class takes the wheel places prepared for it.
-    struct VertexStyle {
-        bool flow;
+    // its vertices, with the arrays it reads there, taken once before the
+    // class draws: a local value stays in registers across the driver calls
+    // at every vertex, where the flower's members would be fetched again.
+    class VertexStyle {
+    public:
+        VertexStyle(const FibSurface& flower, bool flow, bool lit);
+        // Colour, normal, vertex; out of range, the origin in the colour of serial number 0.
+        void emit(int e) const;
+
+    private:
+        const Vec<double, 3>* positions;
+        const Vec<double, 3>* origin;
+        const double* wheel;  // null unless flowing
+        double wheelOutside;
+        unsigned count;
         bool lit;
+        bool spheric;
     };
 
     void rebuild();
@@ -79,16 +92,11 @@ private:
     // The wheel place of every present element at this offset, worked out
     // once a frame for each flowing class instead of at each of its vertices.
     void prepareWheel(double offset);
-    double wheelAt(int e) const {
-        return static_cast<unsigned>(e) < static_cast<unsigned>(wheelCount) ? wheel[e] : wheelOfSerialZero;
-    }
-
     // Drawing routines, in FlowerPrimitives.cpp.
     bool sphereIsFull() const;
-    void emit(int e, const VertexStyle& style);
     void emitPattern(GLenum mode, const int* elements, int count, bool mirrored,
                      const VertexStyle& style);
-    void emitFixedQuad(int e0, int e1, int e2, int e3, int order, int step);
+    void emitFixedQuad(int e0, int e1, int e2, int e3, int order, int step, const VertexStyle& style);
     void drawPoints();
     void drawFixedLines();
     void drawCentreLines();
@@ -129,12 +137,12 @@ private:
     bool polygonsVisible = true;
     double colorPeriod = 0.618;
     double colorPeriodIncrement = 1e-6;
-    // One entry per place in the ring, the first wheelCount for this frame's
-    // elements; small, because the polygons reach each element about six
-    // times a frame, in jumps. Any other element has serial number 0.
+    // One entry per place in the ring, the present elements' for this frame;
+    // small, because the polygons reach each element about six times a
+    // frame, in jumps, and the driver's own work between them leaves little
+    // of it in the cache.
     std::vector<double> wheel;
-    int wheelCount = 0;
-    double wheelOfSerialZero = 0;
+    double wheelOfSerialZero = 0;  // of any element out of range
     // The driver's (min, max) sizes, asked for while the minimum reads 0.
     float pointSizeRange[2] = {0, 0};
     float lineWidthRange[2] = {0, 0};

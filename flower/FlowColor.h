@@ -4,12 +4,22 @@
 
 #include "camera/Vec.h"
 
+#include <cmath>
 #include <cstdint>
 
 // The place of a serial number on the wheel red, yellow, green, cyan, blue,
 // magenta, in sixths of a turn from red (0 up to 6): once round every
 // 1 / period serial numbers, starting offset serial numbers on.
-double flowWheel(std::int64_t serial, double offset, double period);
+// Inline: it runs for every element of every flowing class each frame.
+inline double flowWheel(std::int64_t serial, double offset, double period) {
+    const double x = (static_cast<double>(serial) + offset) * period;
+    // x's fraction by truncation: exactly what fmod(x, 1.0) returns, the sign
+    // of a zero included, at a fraction of its cost.
+    double v = std::copysign(x - std::trunc(x), x);
+    if (v < 0) v = v + 1;
+    if (std::isnan(v)) v = 0;  // an infinite period or offset: red, not an undefined hue
+    return v * 6.0;
+}
 
 // The colour at place h. Each component is one of four levels, picked from
 // a table rather than by a branch, which would guess wrong at almost every

@@ -31,41 +31,51 @@ bool FibSurface::sphereIsFull() const {
     return spheric && capacity != 0 && pointSet.size() == capacity;
 }
 
-// Colour, normal, vertex. On the sphere a point's position is its own normal.
-// Inline: it runs at every vertex, over a million times a frame at full size.
-inline void FibSurface::emit(int e, const VertexStyle& style) {
-    if (style.flow) {
-        const Vec<double, 3> c = wheelColor(wheelAt(e));
+FibSurface::VertexStyle::VertexStyle(const FibSurface& flower, bool flow, bool lit)
+    : positions(flower.pointSet.positionData()),
+      origin(&flower.pointSet.positionAt(-1)),
+      wheel(flow ? flower.wheel.data() : nullptr),
+      wheelOutside(flower.wheelOfSerialZero),
+      count(flower.pointSet.size()),
+      lit(lit),
+      spheric(flower.spheric) {}
+
+// On the sphere a point's position is its own normal. Inline: it runs at
+// every vertex, over a million times a frame at full size.
+inline void FibSurface::VertexStyle::emit(int e) const {
+    const bool present = static_cast<unsigned>(e) < count;
+    if (wheel) {
+        const Vec<double, 3> c = wheelColor(present ? wheel[e] : wheelOutside);
         glColor3d(c[0], c[1], c[2]);
     }
-    const Vec<double, 3>& position = pointSet.positionAt(e);
-    if (style.lit) {
+    const Vec<double, 3>* position = present ? &positions[e] : origin;
+    if (lit) {
         if (spheric)
-            glNormal3dv(position.data());
+            glNormal3dv(position->data());
         else
             glNormal3f(1, 1, 1);
     }
-    glVertex3dv(position.data());
+    glVertex3dv(position->data());
 }
 
 void FibSurface::emitPattern(GLenum mode, const int* elements, int count, bool mirrored,
                              const VertexStyle& style) {
     glBegin(mode);
-    for (int i = 0; i < count; ++i) emit(mirrored ? pointSet.mirrorOf(elements[i]) : elements[i], style);
+    for (int i = 0; i < count; ++i) style.emit(mirrored ? pointSet.mirrorOf(elements[i]) : elements[i]);
     glEnd();
 }
 
 void FibSurface::drawPoints() {
-    const VertexStyle style{pointColorFlow, pointLighting};
+    const VertexStyle style(*this, pointColorFlow, pointLighting);
     const int n = pointSet.size();
     glBegin(GL_POINTS);
-    for (int e = 0; e < n; ++e) emit(e, style);
+    for (int e = 0; e < n; ++e) style.emit(e);
     glEnd();
 }
 
 // Every strand starts at the centre point and, on a full sphere, ends at the south pole.
 void FibSurface::drawFixedLines() {
-    const VertexStyle style{lineColorFlow, lineLighting};
+    const VertexStyle style(*this, lineColorFlow, lineLighting);
     const int n = pointSet.size();
     const bool toSouthPole = sphereIsFull();
     const unsigned mask = lineSpiralMask & drawableFamilies;
@@ -76,16 +86,16 @@ void FibSurface::drawFixedLines() {
         if (lineColorMarker) markerColor(order, -1);
         for (int j = 0; j < step; ++j) {
             glBegin(GL_LINE_STRIP);
-            emit(0, style);
-            for (int e = j; e < n; e += step) emit(e, style);
-            if (toSouthPole) emit(n - 1, style);
+            style.emit(0);
+            for (int e = j; e < n; e += step) style.emit(e);
+            if (toSouthPole) style.emit(n - 1);
             glEnd();
         }
     }
 }
 
 void FibSurface::drawCentreLines() {
-    const VertexStyle style{lineColorFlow, lineLighting};
+    const VertexStyle style(*this, lineColorFlow, lineLighting);
     for (bool mirrored : {false, true}) {
         if (mirrored ? !sphereIsFull() : pointSet.size() < 14) continue;
         emitPattern(GL_LINE_STRIP, centreLineStripA, std::size(centreLineStripA), mirrored, style);
@@ -95,7 +105,7 @@ void FibSurface::drawCentreLines() {
 }
 
 void FibSurface::drawFamilyLines() {
-    const VertexStyle style{lineColorFlow, lineLighting};
+    const VertexStyle style(*this, lineColorFlow, lineLighting);
     const int n = pointSet.size();
     for (const SpiralFamily& family : families) {
         const int step = fibonacci(family.order);
@@ -108,25 +118,24 @@ void FibSurface::drawFamilyLines() {
                 glBegin(GL_LINE_STRIP);
                 for (int e = family.first + j; e <= last; e += step) {
                     const int m = pointSet.mirrorOf(e);
-                    if (m < n) emit(m, style);
+                    if (m < n) style.emit(m);
                 }
                 glEnd();
             }
         }
         for (int j = 0; j < step; ++j) {
             glBegin(GL_LINE_STRIP);
-            for (int e = family.first + j; e <= last; e += step) emit(e, style);
+            for (int e = family.first + j; e <= last; e += step) style.emit(e);
             glEnd();
         }
     }
 }
 
 // In marker mode alternate strands of the family are shaded full and at 80 %.
-void FibSurface::emitFixedQuad(int e0, int e1, int e2, int e3, int order, int step) {
-    const VertexStyle style{polygonColorFlow, polygonLighting};
+void FibSurface::emitFixedQuad(int e0, int e1, int e2, int e3, int order, int step, const VertexStyle& style) {
     for (int e : {e0, e1, e2, e3}) {
         if (polygonColorMarker) markerColor(order, static_cast<int>(pointSet.indexAt(e) % step & 1));
-        emit(e, style);
+        style.emit(e);
     }
 }
 
@@ -139,6 +148,7 @@ void FibSurface::drawFixedPolygons() {
     const int k = b + 2;
     const int a = fibonacci(k - 1), s = fibonacci(k), c = fibonacci(k + 1);
     const int n = pointSet.size();
+    const VertexStyle style(*this, polygonColorFlow, polygonLighting);
     if (polygonColorMarker) markerColor(k, 1);
     glFrontFace(k % 2 ? GL_CW : GL_CCW);
 
@@ -146,26 +156,26 @@ void FibSurface::drawFixedPolygons() {
     glBegin(GL_QUADS);
     for (int j = -c; j <= -1; ++j) {
         if (j + s < 0) continue;
-        emitFixedQuad(std::max(j, 0), std::max(j + a, 0), j + c, j + s, k, s);
+        emitFixedQuad(std::max(j, 0), std::max(j + a, 0), j + c, j + s, k, s, style);
     }
     glEnd();
 
     glBegin(GL_QUADS);
-    for (int j = 0; j <= n - c - 1; ++j) emitFixedQuad(j, j + a, j + c, j + s, k, s);
+    for (int j = 0; j <= n - c - 1; ++j) emitFixedQuad(j, j + a, j + c, j + s, k, s, style);
     glEnd();
 
     if (sphereIsFull()) {
         glBegin(GL_QUADS);
         for (int j = n - c; j <= n - 1; ++j) {
             if (j + a > n - 1) continue;
-            emitFixedQuad(j, j + a, std::min(j + c, n - 1), std::min(j + s, n - 1), k, s);
+            emitFixedQuad(j, j + a, std::min(j + c, n - 1), std::min(j + s, n - 1), k, s, style);
         }
         glEnd();
     }
 }
 
 void FibSurface::drawCentrePolygons() {
-    const VertexStyle style{polygonColorFlow, polygonLighting};
+    const VertexStyle style(*this, polygonColorFlow, polygonLighting);
     glFrontFace(GL_CW);
     for (bool mirrored : {false, true}) {
         if (mirrored ? !sphereIsFull() : pointSet.size() < 14) continue;
@@ -178,8 +188,8 @@ void FibSurface::drawCentrePolygons() {
 // One strip zigzagging between the spirals of steps a and b, advancing by
 // b - a each step, from element e; mirrored strips emit the mirror of each element.
 void FibSurface::emitBandStrip(int e, int a, int b, int last, bool final, bool mirrored) {
-    const VertexStyle style{polygonColorFlow, polygonLighting};
-    auto put = [&](int x) { emit(mirrored ? pointSet.mirrorOf(x) : x, style); };
+    const VertexStyle style(*this, polygonColorFlow, polygonLighting);
+    auto put = [&](int x) { style.emit(mirrored ? pointSet.mirrorOf(x) : x); };
     glBegin(GL_TRIANGLE_STRIP);
     if (mirrored) {
         // Skip ahead until both mirrored corners exist; b - a is the band's own step.

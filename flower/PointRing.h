@@ -3,6 +3,7 @@
 // and a push onto a full ring reuses the slot it drops.
 #pragma once
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -39,6 +40,17 @@ public:
         head = head == 0 ? capacity_ - 1 : head - 1;
     }
 
+    // Calls f on every element, front to back: two plain runs of the array
+    // rather than a slot sum per element.
+    template <class F>
+    void forEach(F f) {
+        forEachIn(elements.data(), f);
+    }
+    template <class F>
+    void forEach(F f) const {
+        forEachIn(elements.data(), f);
+    }
+
     void pushBack(const T& value) {
         if (size_ == capacity_)
             head = head + 1 == capacity_ ? 0 : head + 1;
@@ -57,6 +69,13 @@ public:
     }
 
 private:
+    template <class E, class F>
+    void forEachIn(E* data, F& f) const {
+        const unsigned firstRun = std::min(size_, capacity_ - head);
+        for (unsigned i = 0; i < firstRun; ++i) f(data[head + i]);
+        for (unsigned i = 0; i < size_ - firstRun; ++i) f(data[i]);
+    }
+
     unsigned slot(unsigned i) const {
         const unsigned s = head + i;
         return s >= capacity_ ? s - capacity_ : s;

@@ -28,12 +28,13 @@ bool extendFamilies(std::vector<SpiralFamily>& families, const FibPointSet& poin
     const int c = fibonacci(k + 3);
     int limit = points.size();
     if (spheric) limit = std::min(limit, (points.capacity() + 1) / 2);  // northern half only
+    const Vec<double, 3>* position = points.positionData();  // every index below is under limit
     for (int i = oldest.first; i < limit - c; ++i) {
         // Two points F(k) births apart against two F(k + 3) apart. The square
         // root keeps the order of the squares or makes them equal, so it is
         // needed only where the squares say nearer.
-        const Vec<double, 3> old = points.positionAt(i + a) - points.positionAt(i + b);
-        const Vec<double, 3> fresh = points.positionAt(i + c) - points.positionAt(i);
+        const Vec<double, 3> old = position[i + a] - position[i + b];
+        const Vec<double, 3> fresh = position[i + c] - position[i];
         const double oldSquared = old.dot(old), freshSquared = fresh.dot(fresh);
         if (freshSquared < oldSquared && std::sqrt(freshSquared) < std::sqrt(oldSquared)) {
             oldest.last = i - 1 + b;

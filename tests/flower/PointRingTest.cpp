@@ -6,9 +6,12 @@
 
 namespace {
 
+// Front to back by index; forEach must visit the same, wrapped or not.
 std::vector<int> contents(const PointRing<int>& ring) {
-    std::vector<int> out;
+    std::vector<int> out, visited;
     for (unsigned i = 0; i < ring.size(); ++i) out.push_back(ring.at(i));
+    ring.forEach([&](int v) { visited.push_back(v); });
+    EXPECT_EQ(visited, out);
     return out;
 }
 
