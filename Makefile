@@ -6,7 +6,7 @@ SANITIZE := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-fra
 # -noreset: the server must not restart when the last test disconnects while another starts.
 XVFB := xvfb-run -a -s "-screen 0 1600x1000x24 -noreset"
 
-.PHONY: setup build run test check stress bench real-frames soak screenshot icons install uninstall deb clean
+.PHONY: setup build run test check stress bench real-frames own-cpu soak screenshot icons install uninstall deb clean
 
 setup:
 	@sh tools/setup.sh
@@ -40,10 +40,15 @@ stress: build
 bench: build
 	@for b in $(BUILD)/bench/*_bench; do [ -x "$$b" ] && $(XVFB) "$$b" || exit 1; done
 	@sh tools/real_frames.sh $(BUILD)
+	@sh tools/own_cpu.sh $(BUILD)
 
 # Only the real program's frames against the vertex-array reference.
 real-frames: build
 	@sh tools/real_frames.sh $(BUILD)
+
+# Only the real program's own CPU per frame, sampled by perf.
+own-cpu: build
+	@sh tools/own_cpu.sh $(BUILD)
 
 # The real program's resident memory over MINUTES minutes of a full flower.
 MINUTES ?= 60
