@@ -33,7 +33,7 @@ bool FibSurface::sphereIsFull() const {
 
 FibSurface::VertexStyle::VertexStyle(const FibSurface& flower, bool flow, bool lit)
     : positions(flower.pointSet.positionData()),
-      origin(&flower.pointSet.positionAt(-1)),
+      origin(&flower.pointSet.positionAt(-1)),  // what any element out of range lies at
       wheel(flow ? flower.wheel.data() : nullptr),
       wheelOutside(flower.wheelOfSerialZero),
       count(flower.pointSet.size()),

@@ -2,8 +2,8 @@
 # own: starts it with the swap clock preloaded (every buffer swap's time, one
 # line of nanoseconds, in its swap log), finds its windows, moves the palette
 # off the view and sets the point count and growth speed through the palette
-# widgets. Sourced by tools/real_frames.sh and tools/soak.sh, after they set
-# BUILD to the build folder.
+# widgets. Sourced by tools/real_frames.sh, tools/soak.sh and tools/own_cpu.sh,
+# after they set BUILD to the build folder.
 
 drive_dir=$(mktemp -d)
 drive_server=
@@ -112,4 +112,13 @@ grow_full_flower() {
     set_full_speed
     set_count "$1"
     wait_frames "$program_pid" "$swap_log" 150
+}
+
+# The program alone on a fresh server with a full flower of N = 99999 at
+# speed 1, the load average then printed: how the long measurements begin.
+start_full_flower() {
+    start_server
+    start_spiravel "$BUILD/spiravel"
+    grow_full_flower 99999
+    echo "load average with the flower full: $(cut -d ' ' -f 1-3 /proc/loadavg) ($(nproc) cores)"
 }

@@ -14,10 +14,7 @@ GOAL=5
 
 command -v perf >/dev/null || fail "perf is missing: tools/setup.sh installs it"
 
-start_server
-start_spiravel "$BUILD/spiravel"
-grow_full_flower 99999
-echo "load average with the flower full: $(cut -d ' ' -f 1-3 /proc/loadavg) ($(nproc) cores)"
+start_full_flower
 
 first=$(frames_so_far "$swap_log")
 perf record -q -e task-clock -F 2000 -p "$program_pid" -o "$drive_dir/perf.data" -- sleep "$SAMPLE_SECONDS" 2>/dev/null ||

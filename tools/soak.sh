@@ -17,10 +17,7 @@ resident() {
     echo $(((0x${span#*-} - 0x${span%-*}) / 1024))
 }
 
-start_server
-start_spiravel "$BUILD/spiravel"
-grow_full_flower 99999
-echo "load average with the flower full: $(cut -d ' ' -f 1-3 /proc/loadavg)"
+start_full_flower
 samples=$drive_dir/samples
 start=$(date +%s)
 printf '%8s %10s %10s %10s %8s\n' minutes "RSS kB" "anon kB" "heap kB" frames
