@@ -9,10 +9,13 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -74,7 +77,7 @@ namespace {
 
 // A private X server, so program tests never see each other's windows or
 // pointer, whatever runs beside them. Returns its display name.
-std::string startServer(pid_t& server) {
+std::string startServer(const ProgramUnderTest::Desktop& desktop, pid_t& server) {
     int fds[2];
     if (pipe(fds) != 0)
         throw std::runtime_error("no pipe for the X server");
@@ -82,8 +85,13 @@ std::string startServer(pid_t& server) {
     if (server == 0) {
         close(fds[0]);
         const std::string fd = std::to_string(fds[1]);
-        execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1600x1000x24",
-               "-nolisten", "tcp", static_cast<char*>(nullptr));
+        std::vector<const char*> argv = {"Xvfb",   "-displayfd", fd.c_str(), "-screen",
+                                         "0",      desktop.screen.c_str(),   "-nolisten",
+                                         "tcp"};
+        for (const std::string& option : desktop.serverOptions)
+            argv.push_back(option.c_str());
+        argv.push_back(nullptr);
+        execvp("Xvfb", const_cast<char* const*>(argv.data()));
         _exit(127);
     }
     close(fds[1]);
@@ -97,30 +105,69 @@ std::string startServer(pid_t& server) {
     return ":" + number;
 }
 
+// Starts openbox on the display and waits until it manages the screen.
+pid_t startWindowManager(Display* d, const std::string& name) {
+    const pid_t wm = fork();
+    if (wm == 0) {
+        setenv("DISPLAY", name.c_str(), 1);
+        execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    const Atom selection = XInternAtom(d, "WM_S0", False);
+    const auto deadline = deadlineIn(20);
+    while (XGetSelectionOwner(d, selection) == None && before(deadline))
+        pauseSeconds(0.05);
+    if (XGetSelectionOwner(d, selection) == None)
+        throw std::runtime_error("the window manager did not start");
+    return wm;
+}
+
 }  // namespace
 
-ProgramUnderTest::ProgramUnderTest() {
-    const std::string name = startServer(server_);
+ProgramUnderTest::ProgramUnderTest(const Desktop& desktop) {
+    const std::string name = startServer(desktop, server_);
     display_ = XOpenDisplay(name.c_str());
     if (!display_)
         throw std::runtime_error("cannot open the private X display");
+    if (desktop.windowManager)
+        windowManager_ = startWindowManager(display_, name);
+    char path[] = "/tmp/spiravel-output-XXXXXX";
+    const int output = mkstemp(path);
+    if (output < 0)
+        throw std::runtime_error("no file for the program's output");
+    outputPath_ = path;
     pid_ = fork();
     if (pid_ == 0) {
         setenv("DISPLAY", name.c_str(), 1);
+        dup2(output, STDOUT_FILENO);
+        dup2(output, STDERR_FILENO);
         execl(SPIRAVEL_EXE, SPIRAVEL_EXE, static_cast<char*>(nullptr));
         _exit(127);
     }
+    close(output);
 }
+
+ProgramUnderTest::ProgramUnderTest() : ProgramUnderTest(Desktop()) {}
 
 ProgramUnderTest::~ProgramUnderTest() {
     if (pid_ > 0) {
         kill(pid_, SIGKILL);
         waitpid(pid_, nullptr, 0);
     }
+    if (windowManager_ > 0) {
+        kill(windowManager_, SIGTERM);
+        waitpid(windowManager_, nullptr, 0);
+    }
     if (display_)
         XCloseDisplay(display_);
     kill(server_, SIGTERM);
     waitpid(server_, nullptr, 0);
+    unlink(outputPath_.c_str());
+}
+
+std::string ProgramUnderTest::terminalOutput() const {
+    std::ifstream file(outputPath_);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 Window ProgramUnderTest::waitForWindow(const std::string& titlePrefix, double timeoutSeconds) {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <sys/types.h>
+#include <vector>
 
 // Xlib's handles, without its macros in every test.
 typedef struct _XDisplay Display;
@@ -15,7 +16,17 @@ using Window = unsigned long;
 
 class ProgramUnderTest {
 public:
-    ProgramUnderTest();   // starts a private X server and the program on it
+    // The desktop the program finds on its private X server.
+    struct Desktop {
+        std::string screen = "1600x1000x24";  // width x height x depth of screen 0
+        std::vector<std::string> serverOptions;  // more server options, e.g. "-extension", "GLX"
+        bool windowManager = false;  // openbox manages the windows, as on a real desktop
+    };
+
+    // Starts a private X server and the program on it; the program's terminal
+    // output is kept for terminalOutput().
+    explicit ProgramUnderTest(const Desktop& desktop);
+    ProgramUnderTest();  // the default desktop: a large screen, no window manager
     ~ProgramUnderTest();  // kills the program if it still runs, then the server
 
     // The top-level window whose title starts with prefix, once mapped; 0 on timeout.
@@ -46,12 +57,18 @@ public:
     // or did not exit normally.
     int waitForExit(double timeoutSeconds = 20);
 
+    // What the program wrote on its standard output and error so far.
+    std::string terminalOutput() const;
+
     Display* display() { return display_; }
+    pid_t pid() const { return pid_; }
 
 private:
     pid_t server_ = -1;
+    pid_t windowManager_ = -1;
     Display* display_ = nullptr;
     pid_t pid_ = -1;
+    std::string outputPath_;
 };
 
 // The start clear colour (0.5, 0.7, 0.9) as it reaches the screen.
