@@ -3,6 +3,7 @@
 #include "camera/Orientation.h"
 #include "camera/SyncView.h"
 #include "camera/TrackView.h"
+#include "core/Wiring.h"
 
 #include <gtest/gtest.h>
 
@@ -24,18 +25,8 @@ void expectSame(const Coord& a, const Coord& b) {
 class PoseLoop : public ::testing::Test {
 protected:
     PoseLoop() {
-        syncView.coordOut.connect(&cam, &Cam3d::setCoord);
-        syncView.frameOut.connect(&mux, &SyncViewMUX::step);
-        mux.coordOut.connect(&syncView, &SyncView::setCoord);
-        mux.modeOut1.connect(&track, &TrackView::step);
-        mux.modeOut2.connect(&fly, &FreeFly::step);
-        track.coordOut.connect(&mux, &SyncViewMUX::setCoord);
-        fly.coordOut.connect(&mux, &SyncViewMUX::setCoord);
-
-        Coord start;
-        start.position = V3(0, 0, 3);
-        start.angles = V3(0, 1.5707963267948966, 0);
-        syncView.initCoord(start);
+        connectPoseLoop(syncView, cam, mux, track, fly);
+        setStartPose(syncView);
     }
     void frames(int n, float delta = 0.02f) {
         for (int i = 0; i < n; ++i) {

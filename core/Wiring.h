@@ -1,0 +1,54 @@
+// Who talks to whom: the program's connections, each made once, in the order
+// the start-up makes them and grouped by its steps, and the two start values
+// stored between them. The comments number the connections; slots of one
+// signal run in the order they were connected. Each function takes the
+// components in the order its rows first name them.
+#pragma once
+
+class Cam3d;
+class Channel;
+class ClearBuffers;
+class DragBox;
+class FibSurface;
+class FltkAdaptor;
+class FlowerUI;
+class FrameClock;
+class FreeFly;
+class FreeFlyInput;
+class MouseMUX;
+class MyLight;
+class SmallOSD;
+class SyncView;
+class SyncViewMUX;
+class TrackView;
+class VSyncHack;
+
+// Connections 1 to 37.
+void connectPaletteSignals(FlowerUI& flowerUI, ClearBuffers& clearBuffers, FibSurface& fibSurface,
+                           SmallOSD& smallOSD);
+
+// Connections 38 to 42.
+void connectViewPaintAndMouse(FltkAdaptor& glView, VSyncHack& vsyncHack, Channel& channel,
+                              SmallOSD& smallOSD, FibSurface& fibSurface, MouseMUX& mouseMUX);
+
+// Light blue, before any frame.
+void setStartColor(ClearBuffers& clearBuffers);
+
+// Connections 43 to 48.
+void connectFrameStagesAndTime(Channel& channel, ClearBuffers& clearBuffers, Cam3d& cam3d,
+                               FrameClock& frameClock, MyLight& myLight, SyncView& syncView);
+
+// Above the flower, stored without a signal; the track view aims it down at
+// the centre in the first frame.
+void setStartPose(SyncView& syncView);
+
+// Connections 49 to 55: the pose goes round through the selected navigator
+// once per frame and on to the camera.
+void connectPoseLoop(SyncView& syncView, Cam3d& cam3d, SyncViewMUX& syncViewMUX,
+                     TrackView& trackView, FreeFly& freeFly);
+
+// Connections 49 to 62: the pose loop, then the pointer, then the scene stage.
+void connectPoseLoopAndPointer(SyncView& syncView, Cam3d& cam3d, SyncViewMUX& syncViewMUX,
+                               TrackView& trackView, FreeFly& freeFly, FreeFlyInput& freeFlyInput,
+                               MouseMUX& mouseMUX, DragBox& dragBox, Channel& channel,
+                               FibSurface& fibSurface);
