@@ -1,3 +1,4 @@
+// The About box: logo, name, tagline and web address.
 #include "FlowerUI.h"
 
 #include "Icons.h"

@@ -1,3 +1,5 @@
+// The control palette: its boxes of widgets and the callbacks that turn
+// each change into one of FlowerUI's signals.
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Color_Chooser.H>
@@ -236,16 +238,14 @@ void backgroundColorPressed(Fl_Widget* w, void*) {
     chooseColor(w, FlowerUI::of(w).backgroundColorChosen);
 }
 
-// The icon box's active state is the palette's one record of the lighting.
 void lightingPressed(Fl_Widget* w, void*) {
     FlowerUI& ui = FlowerUI::of(w);
-    if (ui.lightIconBox->active()) {
-        ui.lightIconBox->deactivate();
-        ui.lightingChanged.emit(false);
-    } else {
+    ui.lighting = !ui.lighting;
+    if (ui.lighting)
         ui.lightIconBox->activate();
-        ui.lightingChanged.emit(true);
-    }
+    else
+        ui.lightIconBox->deactivate();
+    ui.lightingChanged.emit(ui.lighting);
 }
 
 void pointCountSlid(Fl_Widget* w, void*) {
@@ -340,7 +340,10 @@ void polygonWhitePressed(Fl_Widget* w, void*) {
 }
 
 void maskTargetPressed(Fl_Widget* w, void*) {
-    FlowerUI::of(w).refreshFamilyButtons();
+    FlowerUI& ui = FlowerUI::of(w);
+    ui.maskTarget = w == ui.maskTargetLinesButton ? FlowerUI::MaskTarget::lines
+                                                  : FlowerUI::MaskTarget::polygons;
+    ui.refreshFamilyButtons();
 }
 
 // Line families combine freely; polygons show exactly one family, so their
@@ -350,7 +353,7 @@ void familyPressed(Fl_Widget* w, void*) {
     int i = 0;
     while (ui.familyButtons[i] != w) ++i;
     const unsigned bit = 1u << i;
-    if (ui.maskTargetLinesButton->value()) {
+    if (ui.maskTarget == FlowerUI::MaskTarget::lines) {
         unsigned mask = 0;
         ui.lineMaskQuery.emit(mask);
         ui.lineMaskSet.emit(isOn(w) ? mask | bit : mask & ~bit);
@@ -371,7 +374,7 @@ void FlowerUI::syncPointCountSlider() {
 
 void FlowerUI::refreshFamilyButtons() {
     unsigned mask = 0;
-    if (maskTargetLinesButton->value())
+    if (maskTarget == MaskTarget::lines)
         lineMaskQuery.emit(mask);
     else
         polygonMaskQuery.emit(mask);

@@ -1,3 +1,4 @@
+// The main window: its menu bar over the OpenGL view, and what the menu does.
 #include "FlowerUI.h"
 
 #include "window/FltkAdaptor.h"

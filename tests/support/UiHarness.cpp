@@ -51,45 +51,8 @@ SignalLog::SignalLog(FlowerUI& ui) {
     ui.polygonMaskQuery.connect(this, &SignalLog::getPolygonMask);
     ui.polygonMaskSet.connect(this, &SignalLog::setPolygonMask);
 
-    auto& t = taps_;
-    auto& c = calls;
-    tapInto(t, c, ui.pointCountChanged, "pointCountChanged");
-    tapInto(t, c, ui.spareFlagB, "spareFlagB");
-    tapInto(t, c, ui.sphericChanged, "sphericChanged");
-    tapInto(t, c, ui.uniformDensitySelected, "uniformDensitySelected");
-    tapInto(t, c, ui.naturalDensitySelected, "naturalDensitySelected");
-    tapInto(t, c, ui.slowCentreSelected, "slowCentreSelected");
-    tapInto(t, c, ui.adaptiveSpiralsChanged, "adaptiveSpiralsChanged");
-    tapInto(t, c, ui.showPointsChanged, "showPointsChanged");
-    tapInto(t, c, ui.showLinesChanged, "showLinesChanged");
-    tapInto(t, c, ui.showPolygonsChanged, "showPolygonsChanged");
-    tapInto(t, c, ui.lineMaskSet, "lineMaskSet");
-    tapInto(t, c, ui.lineMaskQuery, "lineMaskQuery");
-    tapInto(t, c, ui.polygonMaskSet, "polygonMaskSet");
-    tapInto(t, c, ui.polygonMaskQuery, "polygonMaskQuery");
-    tapInto(t, c, ui.pointColorFlowSelected, "pointColorFlowSelected");
-    tapInto(t, c, ui.pointColorChosen, "pointColorChosen");
-    tapInto(t, c, ui.pointFlowOffsetChanged, "pointFlowOffsetChanged");
-    tapInto(t, c, ui.lineColorFlowSelected, "lineColorFlowSelected");
-    tapInto(t, c, ui.lineMarkerSelected, "lineMarkerSelected");
-    tapInto(t, c, ui.lineColorChosen, "lineColorChosen");
-    tapInto(t, c, ui.lineFlowOffsetChanged, "lineFlowOffsetChanged");
-    tapInto(t, c, ui.polygonColorFlowSelected, "polygonColorFlowSelected");
-    tapInto(t, c, ui.polygonMarkerSelected, "polygonMarkerSelected");
-    tapInto(t, c, ui.polygonColorChosen, "polygonColorChosen");
-    tapInto(t, c, ui.polygonFlowOffsetChanged, "polygonFlowOffsetChanged");
-    tapInto(t, c, ui.periodInitialChanged, "periodInitialChanged");
-    tapInto(t, c, ui.periodIncrementChanged, "periodIncrementChanged");
-    tapInto(t, c, ui.periodOriginChanged, "periodOriginChanged");
-    tapInto(t, c, ui.pointSizeChanged, "pointSizeChanged");
-    tapInto(t, c, ui.lineWidthChanged, "lineWidthChanged");
-    tapInto(t, c, ui.growthSpeedChanged, "growthSpeedChanged");
-    tapInto(t, c, ui.growthRestartRequested, "growthRestartRequested");
-    tapInto(t, c, ui.backgroundColorChosen, "backgroundColorChosen");
-    tapInto(t, c, ui.showPeriodChanged, "showPeriodChanged");
-    tapInto(t, c, ui.flatLineColorChanged, "flatLineColorChanged");
-    tapInto(t, c, ui.flatPolygonColorChanged, "flatPolygonColorChanged");
-    tapInto(t, c, ui.lightingChanged, "lightingChanged");
+    ui.forEachSignal(
+        [this](auto& signal, const char* name) { tapInto(taps_, calls, signal, name); });
 }
 
 std::vector<std::string> SignalLog::take() {
