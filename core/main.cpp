@@ -129,6 +129,9 @@ int main() {
     dragBox.middleDrag.connect(&trackView, &TrackView::panDrag);                                 // 60
     dragBox.rightDrag.connect(&trackView, &TrackView::zoomDrag);                                 // 61
     channel.stageScene.connect(&fibSurface, &FibSurface::draw);                                  // 62
+    glView.wheel.connect(&trackView, &TrackView::zoomWheel);                                     // 63
+    glView.homeKey.connect(&syncView, &SyncView::home);                                          // 64
+    glView.homeKey.connect(&trackView, &TrackView::home);                                        // 65
 
     // 11. Show the main window and the palette, and wait for them to appear.
     mainWindow->show();

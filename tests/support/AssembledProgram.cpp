@@ -80,6 +80,9 @@ AssembledProgram::AssembledProgram() {
     dragBox.middleDrag.connect(&trackView, &TrackView::panDrag);
     dragBox.rightDrag.connect(&trackView, &TrackView::zoomDrag);
     channel.stageScene.connect(&f, &F::draw);
+    glView->wheel.connect(&trackView, &TrackView::zoomWheel);
+    glView->homeKey.connect(&syncView, &SyncView::home);
+    glView->homeKey.connect(&trackView, &TrackView::home);
 
     mainWindow->show();
     ui.makePalette()->show();
