@@ -14,12 +14,15 @@ public:
 
     void tick(FrameRef const& frame);
     void setCoord(Coord const& c);
-    // Stores a pose without announcing it, before the first frame.
-    void initCoord(Coord const& c) { coord = c; }
+    // Stores a pose without announcing it, before the first frame; home()
+    // goes back to it, and the next frame takes it from there.
+    void initCoord(Coord const& c) { coord = start = c; }
+    void home() { coord = start; }
     void getCoord(Coord& c) { c = coord; }
 
 private:
     Coord coord;
+    Coord start;
 };
 
 class SyncViewMUX : public sigslot::has_slots<> {

@@ -13,6 +13,12 @@ constexpr double nearest = 0.1;
 // The flower, of radius 1, still shows some twenty pixels wide from here, and
 // one zoom-in drag brings it back; an unbounded distance overflows.
 constexpr double farthest = 100;
+constexpr double zoomDecay = 0.85;
+// A zoom rate z glides the distance by the factor exp(z * glide) in all.
+constexpr double glide = 0.2 / (1 - zoomDecay);
+// A wheel step zooms as a 20-pixel step of a right-button drag, but glides
+// on: about a tenth of the distance in all.
+constexpr double wheelStepRate = 0.004 * 20;
 
 // The pointer's motion since the previous event, in doubles: the difference of
 // two far-apart ints may not fit an int.
@@ -39,7 +45,7 @@ void TrackView::step(Coord const& p, FrameRef const&) {
     axesOf(a, right, forward, up);
 
     const double r = std::clamp(dist * std::exp(0.2 * zoomRate), nearest, farthest);
-    zoomRate *= 0.85;
+    zoomRate *= zoomDecay;
     forward = forward * r;
 
     // The pan follows this frame's turn and zoom.
@@ -59,7 +65,15 @@ void TrackView::step(Coord const& p, FrameRef const&) {
     coordOut.emit(coord);
 }
 
+bool TrackView::follows(DragEvent const& e) {
+    if (e.start)
+        dragIgnored = false;
+    return !dragIgnored;
+}
+
 void TrackView::rotateDrag(DragEvent const& e) {
+    if (!follows(e))
+        return;
     if (e.start || e.end) {
         turnRate[0] = turnRate[1] = 0;
         return;
@@ -69,6 +83,8 @@ void TrackView::rotateDrag(DragEvent const& e) {
 }
 
 void TrackView::panDrag(DragEvent const& e) {
+    if (!follows(e))
+        return;
     // Beginning or ending a pan stops the turn; the pan itself glides on.
     if (e.start || e.end) {
         turnRate[0] = turnRate[1] = 0;
@@ -79,5 +95,23 @@ void TrackView::panDrag(DragEvent const& e) {
 }
 
 void TrackView::zoomDrag(DragEvent const& e) {
-    zoomRate = (e.start || e.end) ? 0 : -0.004 * dy(e);
+    if (follows(e))
+        zoomRate = (e.start || e.end) ? 0 : -0.004 * dy(e);
+}
+
+void TrackView::zoomWheel(int steps) {
+    // The glide is cut where it would carry past a limit: a wheel spun hard
+    // builds up nothing that turning it back must first undo.
+    const double dist = (centre - coord.position).length();
+    const double inward = std::min(std::log(nearest / dist) / glide, 0.0);
+    const double outward = std::max(std::log(farthest / dist) / glide, 0.0);
+    zoomRate = std::clamp(zoomRate + wheelStepRate * steps, inward, outward);
+}
+
+void TrackView::home() {
+    centre = Vec<double, 3>();
+    panRate[0] = panRate[1] = 0;
+    turnRate[0] = turnRate[1] = 0;
+    zoomRate = 0;
+    dragIgnored = true;
 }

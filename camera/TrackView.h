@@ -16,11 +16,20 @@ public:
     void rotateDrag(DragEvent const& e);
     void panDrag(DragEvent const& e);
     void zoomDrag(DragEvent const& e);
+    // Steps of the mouse wheel, negative towards the centre: each adds a
+    // gliding zoom, as a short right-button drag would.
+    void zoomWheel(int steps);
+    // Back to the start: centre at the origin, every motion stopped, and the
+    // rest of a drag in progress ignored.
+    void home();
 
 private:
+    bool follows(DragEvent const& e);
+
     Vec<double, 3> centre;
     Coord coord;
     double panRate[2] = {0, 0};   // along the eye's right and up axes
     double turnRate[2] = {0, 0};  // heading, pitch
     double zoomRate = 0;
+    bool dragIgnored = false;  // until the next drag begins
 };

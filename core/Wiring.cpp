@@ -101,7 +101,7 @@ void connectPoseLoop(SyncView& syncView, Cam3d& cam3d, SyncViewMUX& syncViewMUX,
 void connectPoseLoopAndPointer(SyncView& syncView, Cam3d& cam3d, SyncViewMUX& syncViewMUX,
                                TrackView& trackView, FreeFly& freeFly, FreeFlyInput& freeFlyInput,
                                MouseMUX& mouseMUX, DragBox& dragBox, Channel& channel,
-                               FibSurface& fibSurface) {
+                               FibSurface& fibSurface, FltkAdaptor& glView) {
     connectPoseLoop(syncView, cam3d, syncViewMUX, trackView, freeFly);                           // 49 to 55
     freeFlyInput.coordOut.connect(&freeFly, &FreeFly::setControl);                               // 56
     mouseMUX.output1.connect(&dragBox, &DragBox::mouseEvent);                                    // 57
@@ -110,4 +110,7 @@ void connectPoseLoopAndPointer(SyncView& syncView, Cam3d& cam3d, SyncViewMUX& sy
     dragBox.middleDrag.connect(&trackView, &TrackView::panDrag);                                 // 60
     dragBox.rightDrag.connect(&trackView, &TrackView::zoomDrag);                                 // 61
     channel.stageScene.connect(&fibSurface, &FibSurface::draw);                                  // 62
+    glView.wheel.connect(&trackView, &TrackView::zoomWheel);                                     // 63
+    glView.homeKey.connect(&syncView, &SyncView::home);                                          // 64
+    glView.homeKey.connect(&trackView, &TrackView::home);                                        // 65
 }

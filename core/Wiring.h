@@ -47,8 +47,9 @@ void setStartPose(SyncView& syncView);
 void connectPoseLoop(SyncView& syncView, Cam3d& cam3d, SyncViewMUX& syncViewMUX,
                      TrackView& trackView, FreeFly& freeFly);
 
-// Connections 49 to 62: the pose loop, then the pointer, then the scene stage.
+// Connections 49 to 65: the pose loop, then the pointer, the scene stage,
+// and last the view's wheel and Home key.
 void connectPoseLoopAndPointer(SyncView& syncView, Cam3d& cam3d, SyncViewMUX& syncViewMUX,
                                TrackView& trackView, FreeFly& freeFly, FreeFlyInput& freeFlyInput,
                                MouseMUX& mouseMUX, DragBox& dragBox, Channel& channel,
-                               FibSurface& fibSurface);
+                               FibSurface& fibSurface, FltkAdaptor& glView);

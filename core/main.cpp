@@ -68,7 +68,7 @@ int main() {
 
     // 10. The pose loop and the pointer.
     connectPoseLoopAndPointer(syncView, cam3d, syncViewMUX, trackView, freeFly, freeFlyInput,
-                              mouseMUX, dragBox, channel, fibSurface);
+                              mouseMUX, dragBox, channel, fibSurface, glView);
 
     // 11. Show the main window and the palette, and wait for them to appear.
     mainWindow->show();

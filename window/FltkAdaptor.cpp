@@ -32,7 +32,22 @@ int FltkAdaptor::handle(int event) {
     case FL_MOVE:
         mouse.emit(0, false, Fl::event_x(), Fl::event_y());
         return 1;
+    case FL_MOUSEWHEEL:
+        // A sideways wheel has nothing to do here.
+        if (Fl::event_dy() == 0)
+            break;
+        wheel.emit(Fl::event_dy());
+        return 1;
+    case FL_SHORTCUT:
+        // A key nobody with the focus took, with the pointer over the view or
+        // the keyboard on its window. The view takes no focus of its own, and
+        // every other key goes on to the toolkit: Escape still closes.
+        if (Fl::event_key() != FL_Home || Fl::event_state(FL_CTRL | FL_ALT | FL_META))
+            break;
+        homeKey.emit();
+        return 1;
     default:
-        return Fl_Gl_Window::handle(event);
+        break;
     }
+    return Fl_Gl_Window::handle(event);
 }

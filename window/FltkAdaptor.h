@@ -1,5 +1,6 @@
 // The OpenGL view: the one place where the toolkit's window events enter the
-// component world. Every draw becomes one paint, every pointer event one mouse.
+// component world. Every draw becomes one paint, every pointer event one mouse,
+// every turn of the wheel one wheel, and the Home key one homeKey.
 #pragma once
 
 #include "core/sigslot.h"
@@ -18,6 +19,9 @@ public:
     sigslot::signal2<int, bool> key;
     // (button 1..3, or 0 for motion; pressed; x; y downward from the view's top-left)
     sigslot::signal4<int, bool, int, int> mouse;
+    // Wheel steps, negative when the wheel turns away from the person.
+    sigslot::signal1<int> wheel;
+    sigslot::signal0<> homeKey;
 
     void setContinuous(bool on) { continuous = on; }
     void requestRedraw() { redrawPending = true; }

@@ -1,5 +1,5 @@
 // The real program under the virtual X server: a left drag in the view turns
-// the camera, and the picture with it.
+// the camera, and the picture with it; the wheel zooms and Home comes back.
 #include "support/ProgramUnderTest.h"
 
 #include <gtest/gtest.h>
@@ -111,6 +111,63 @@ TEST(NavigationProgram, LeftDragUpTiltsTheFlowersGrowthCentreUpTheView) {
     // focal length of 1043 pixels that is 271 pixels above the view's centre.
     EXPECT_NEAR(Patch(program, main, cx, cy, half).hueWinding(radius), 0, 0.1);
     EXPECT_NEAR(std::abs(Patch(program, main, cx, cy - 271, half).hueWinding(radius)), 1, 0.1);
+
+    program.closeWindow(main);
+    EXPECT_EQ(program.waitForExit(), 0);
+}
+
+TEST(NavigationProgram, WheelZoomsBothWaysAndHomeBringsTheFlowerBack) {
+    ProgramUnderTest program;
+    const Window main = program.waitForMainWindowAlone();
+    ASSERT_NE(main, 0u) << "the main window never appeared";
+    ASSERT_TRUE(program.waitForPixels(main, viewX, viewY, 4, 4, startBackground));
+
+    // How wide the flower shows across the middle of the view, once its
+    // growth and any glide have come to rest.
+    const auto width = [&] {
+        int i = 0, first = -1, last = -1;
+        program.countPixels(main, viewX, cy, viewW, 1, [&](const Rgb& p) {
+            if (!startBackground(p))
+                last = (first < 0 ? first = i : i);
+            ++i;
+            return false;
+        });
+        return first < 0 ? 0 : last - first + 1;
+    };
+    const auto restingWidth = [&] {
+        int before = -100, now = width();
+        for (int i = 0; i < 60 && std::abs(now - before) > 1; ++i) {
+            pauseSeconds(0.5);
+            before = now;
+            now = width();
+        }
+        return now;
+    };
+    // Each step a press and release of the wheel's button.
+    const auto spin = [&](int button, int steps) {
+        for (int i = 0; i < steps; ++i) {
+            program.pressButton(button);
+            program.releaseButton(button);
+        }
+    };
+    program.movePointer(main, cx, cy);
+    const int start = restingWidth();
+
+    spin(5, 3);  // towards the person: away from the flower
+    EXPECT_LT(restingWidth(), start * 0.8);
+    spin(4, 6);
+    EXPECT_GT(restingWidth(), start * 1.2);
+
+    // Spun hard either way: the flower still shows from the far limit, and
+    // Home brings it back as it was at the start.
+    spin(4, 300);
+    restingWidth();
+    program.tapKey("Home");
+    EXPECT_NEAR(restingWidth(), start, 4);
+    spin(5, 300);
+    EXPECT_GT(restingWidth(), 0);
+    program.tapKey("Home");
+    EXPECT_NEAR(restingWidth(), start, 4);
 
     program.closeWindow(main);
     EXPECT_EQ(program.waitForExit(), 0);

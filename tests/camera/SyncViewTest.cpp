@@ -4,6 +4,7 @@
 #include "camera/SyncView.h"
 #include "camera/TrackView.h"
 #include "core/Wiring.h"
+#include "support/DragSteps.h"
 
 #include <gtest/gtest.h>
 
@@ -130,6 +131,36 @@ TEST_F(PoseLoop, FlightPastTheLargestPositionKeepsTheLastFinitePose) {
     mux.select1();
     frames(1);
     EXPECT_NEAR(stored().position.length(), 3, 1e-9);
+}
+
+TEST_F(PoseLoop, HomeDuringADragAndGlidesEndsInTheStartPose) {
+    frames(1);
+    const Coord first = stored();
+
+    // A pan and a wheel zoom left gliding, a turn still being dragged.
+    track.panDrag(edge(true));
+    track.panDrag(motion(30, 10));
+    track.panDrag(edge(false));
+    track.zoomWheel(-3);
+    track.rotateDrag(edge(true));
+    track.rotateDrag(motion(40, -20));
+    frames(3);
+    ASSERT_GT((stored().position - first.position).length(), 0.1);
+
+    // As the program wires the Home key; the drag goes on after it.
+    syncView.home();
+    track.home();
+    track.rotateDrag(motion(40, -20));
+    frames(1);
+    expectSame(stored(), first);
+    expectSame(cam.pose(), first);
+
+    // The next drag turns again.
+    track.rotateDrag(edge(false));
+    track.rotateDrag(edge(true));
+    track.rotateDrag(motion(10, 0));
+    frames(1);
+    EXPECT_NE(stored().angles[0], first.angles[0]);
 }
 
 }  // namespace

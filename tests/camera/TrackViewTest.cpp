@@ -1,5 +1,6 @@
 #include "camera/Orientation.h"
 #include "camera/TrackView.h"
+#include "support/DragSteps.h"
 #include "support/Recorder.h"
 
 #include <gtest/gtest.h>
@@ -10,22 +11,6 @@ namespace {
 
 using V3 = Vec<double, 3>;
 constexpr double pitchLimit = 1.5707806188316287;
-
-DragEvent motion(int dx, int dy) {
-    DragEvent e;
-    e.x = 100 + dx;
-    e.y = 100 + dy;
-    e.xp = e.xi = 100;
-    e.yp = e.yi = 100;
-    return e;
-}
-
-DragEvent edge(bool start) {
-    DragEvent e;
-    e.start = start;
-    e.end = !start;
-    return e;
-}
 
 // Runs the track view as the pose loop does: each frame starts from the pose
 // the previous frame produced.
@@ -137,6 +122,35 @@ TEST_F(Track, LongZoomOutStopsAtADistanceAFewDragsComeBackFrom) {
         frames(40);
     }
     EXPECT_LT((centre - pose.position).length(), 3);
+}
+
+TEST_F(Track, WheelStepsGlideTheDistanceBothWaysWithinItsLimits) {
+    frame();
+    view.zoomWheel(-1);  // away from the person: closer
+    frames(100);
+    EXPECT_GT(distance(), 3 * 0.85);
+    EXPECT_LT(distance(), 3 * 0.95);
+    view.zoomWheel(1);
+    frames(100);
+    EXPECT_NEAR(distance(), 3, 1e-6);
+
+    // Spun hard, the glide ends at the limit with nothing left over, so one
+    // step back moves the camera at once.
+    for (const int steps : {-500, 500}) {
+        const double limit = steps < 0 ? 0.1 : 100;
+        view.zoomWheel(steps);
+        int n = 0;
+        for (; n < 200 && std::abs(distance() / limit - 1) > 1e-3; ++n) {
+            frame();
+            ASSERT_GE(distance(), 0.1 - 1e-12) << steps;
+            ASSERT_LE(distance(), 100 + 1e-9) << steps;
+        }
+        ASSERT_LT(n, 200) << "never reached " << limit;
+        const double there = distance();
+        view.zoomWheel(steps < 0 ? 1 : -1);
+        frame();
+        EXPECT_GT(std::abs(distance() / there - 1), 1e-3) << steps;
+    }
 }
 
 TEST_F(Track, ZoomAndTurnStopWhenTheirDragEnds) {

@@ -15,7 +15,7 @@ AssembledProgram::AssembledProgram() {
     connectFrameStagesAndTime(channel, clearBuffers, cam3d, frameClock, myLight, syncView);
     setStartPose(syncView);
     connectPoseLoopAndPointer(syncView, cam3d, syncViewMUX, trackView, freeFly, freeFlyInput,
-                              mouseMUX, dragBox, channel, fibSurface);
+                              mouseMUX, dragBox, channel, fibSurface, *glView);
 
     mainWindow->show();
     flowerUI.makePalette()->show();

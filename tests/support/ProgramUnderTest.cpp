@@ -246,6 +246,13 @@ void ProgramUnderTest::releaseButton(int button) {
     XFlush(display_);
 }
 
+void ProgramUnderTest::tapKey(const char* keysymName) {
+    const KeyCode code = XKeysymToKeycode(display_, XStringToKeysym(keysymName));
+    XTestFakeKeyEvent(display_, code, True, CurrentTime);
+    XTestFakeKeyEvent(display_, code, False, CurrentTime);
+    XFlush(display_);
+}
+
 void ProgramUnderTest::closeWindow(Window w) {
     XEvent e;
     std::memset(&e, 0, sizeof e);

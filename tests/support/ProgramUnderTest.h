@@ -49,6 +49,9 @@ public:
     void movePointer(Window w, int x, int y);
     void pressButton(int button);
     void releaseButton(int button);
+    // Presses and releases a key, named as X names it ("Home"), wherever
+    // the keyboard focus is.
+    void tapKey(const char* keysymName);
 
     // What the window manager's close box does.
     void closeWindow(Window w);

@@ -39,6 +39,8 @@ protected:
     FltkAdaptor view;
     Recorder<int, bool, int, int> mouse{view.mouse};
     Recorder<int, bool> keys{view.key};
+    Recorder<int> wheel{view.wheel};
+    Recorder<> homes{view.homeKey};
     GLint viewport[4] = {0, 0, 0, 0};
     bool depthTest = false;
     Recorder<> paints{view.paint, [this] {
@@ -106,6 +108,36 @@ TEST_F(Adaptor, KeysGoToTheToolkitAndEmitNothing) {
     deliver(FL_ENTER, 0, 1, 1);
     deliver(FL_FOCUS, 0, 1, 1);
     EXPECT_EQ(keys.size(), 0u);
+    EXPECT_TRUE(mouse.empty());
+}
+
+TEST_F(Adaptor, WheelAndHomeBecomeSignalsAndOtherKeysStillReachTheToolkit) {
+    Fl::e_dx = 0;
+    Fl::e_dy = -300;
+    EXPECT_EQ(view.handle(FL_MOUSEWHEEL), 1);
+    Fl::e_dx = 2;  // sideways: nothing for the view
+    Fl::e_dy = 0;
+    view.handle(FL_MOUSEWHEEL);
+    EXPECT_EQ(wheel, std::vector<int>{-300});
+
+    // Keys as the toolkit routes them, with no widget focused (no window
+    // manager) and with the window focused.
+    window.show();
+    const auto press = [this](int keysym, int state = 0) {
+        Fl::e_keysym = keysym;
+        Fl::e_state = state;
+        Fl::handle(FL_KEYBOARD, &window);
+    };
+    Fl::focus(nullptr);
+    press(FL_Home);
+    Fl::focus(&window);
+    press(FL_Home);
+    press(FL_Home, FL_CTRL);  // someone else's shortcut
+    EXPECT_EQ(homes.size(), 2u);
+
+    press(FL_Escape);  // the toolkit's default closes the window
+    EXPECT_FALSE(window.shown());
+    EXPECT_EQ(homes.size(), 2u);
     EXPECT_TRUE(mouse.empty());
 }
 
