@@ -1,8 +1,9 @@
 #include "FibSurface.h"
 
 #include "FlowColor.h"
+#include "FlowerPrimitives.h"
 
-#include <cmath>
+#include <GL/gl.h>
 
 namespace {
 // Size picked from the driver's range: x × max + (1 - x) × min, truncated.
@@ -70,51 +71,20 @@ void FibSurface::getLineSpiralMask(unsigned& mask) { mask = lineSpiralMask; }
 void FibSurface::setPolygonSpiralMask(unsigned mask) { polygonSpiralMask = mask; }
 void FibSurface::getPolygonSpiralMask(unsigned& mask) { mask = polygonSpiralMask; }
 
-void FibSurface::setPointColorFlow() { pointColorFlow = true; }
+void FibSurface::setPointColorFlow() { pointLook.selectFlow(); }
+void FibSurface::setPointColor(Vec<float, 3> rgb) { pointLook.selectColor(rgb); }
+void FibSurface::setPointColorOffset(double offset) { pointLook.colorOffset = offset; }
 
-void FibSurface::setPointColor(Vec<float, 3> rgb) {
-    pointColorFlow = false;
-    pointColor = rgb;
-}
-
-void FibSurface::setPointColorOffset(double offset) { pointColorOffset = offset; }
-
-void FibSurface::setLineColorFlow() {
-    lineColorFlow = true;
-    lineColorMarker = false;
-}
-
-void FibSurface::setLineColorMarker() {
-    lineColorFlow = false;
-    lineColorMarker = true;
-}
-
-void FibSurface::setLineColor(Vec<float, 3> rgb) {
-    lineColorFlow = false;
-    lineColorMarker = false;
-    lineColor = rgb;
-}
-
-void FibSurface::setLineColorOffset(double offset) { lineColorOffset = offset; }
+void FibSurface::setLineColorFlow() { lineLook.selectFlow(); }
+void FibSurface::setLineColorMarker() { lineLook.selectMarker(); }
+void FibSurface::setLineColor(Vec<float, 3> rgb) { lineLook.selectColor(rgb); }
+void FibSurface::setLineColorOffset(double offset) { lineLook.colorOffset = offset; }
 void FibSurface::setFlatLineColor(bool on) { flatLineColor = on; }
 
-void FibSurface::setPolygonColorFlow() {
-    polygonColorFlow = true;
-    polygonColorMarker = false;
-}
-
-void FibSurface::setPolygonColorMarker() {
-    polygonColorFlow = false;
-    polygonColorMarker = true;
-}
-
-void FibSurface::setPolygonColor(Vec<float, 3> rgb) {
-    polygonColorFlow = false;
-    polygonColorMarker = false;
-    polygonColor = rgb;
-}
-
-void FibSurface::setPolygonColorOffset(double offset) { polygonColorOffset = offset; }
+void FibSurface::setPolygonColorFlow() { polygonLook.selectFlow(); }
+void FibSurface::setPolygonColorMarker() { polygonLook.selectMarker(); }
+void FibSurface::setPolygonColor(Vec<float, 3> rgb) { polygonLook.selectColor(rgb); }
+void FibSurface::setPolygonColorOffset(double offset) { polygonLook.colorOffset = offset; }
 void FibSurface::setFlatPolygonColor(bool on) { flatPolygonColor = on; }
 
 void FibSurface::setColorPeriod(double period) { colorPeriod = period; }
@@ -131,9 +101,9 @@ void FibSurface::setGrowthSpeed(double speed) {
 void FibSurface::restartGrowth() { pointSet.restart(); }
 
 void FibSurface::setLighting(bool on) {
-    pointLighting = on;
-    lineLighting = on;
-    polygonLighting = on;
+    pointLook.lighting = on;
+    lineLook.lighting = on;
+    polygonLook.lighting = on;
 }
 
 void FibSurface::setUpLighting(bool on) {
@@ -147,8 +117,12 @@ void FibSurface::setUpLighting(bool on) {
 }
 
 void FibSurface::draw() {
+    using namespace primitives;
     if (growthSpeed != 0) rebuild();
 
+    // One push per group, in this order: the frame's calls stay as they have
+    // always been. Mesa 22 restores only the innermost of nested pushes, so
+    // there the polygon and depth state set below outlives the frame.
     glPushAttrib(GL_POLYGON_BIT);
     glPushAttrib(GL_DEPTH_BUFFER_BIT);
     glPushAttrib(GL_LIGHTING_BIT);
@@ -160,41 +134,34 @@ void FibSurface::draw() {
     glCullFace(GL_BACK);
     glFrontFace(GL_CCW);
 
-    setUpLighting(lineLighting);
+    const FlowerShape shape{pointSet, families, spheric, adaptiveSpirals};
+    auto wheelFor = [&](const PrimitiveLook& look) {
+        if (look.colorFlow) prepareWheel(look.colorOffset);
+        return WheelPlaces{wheel.data(), wheelOfSerialZero};
+    };
+
+    setUpLighting(lineLook.lighting);
     glShadeModel(flatLineColor ? GL_FLAT : GL_SMOOTH);
     if (linesVisible) {
         glLineWidth(lineWidth);
-        glColor3fv(lineColor.data());
-        if (lineColorFlow) prepareWheel(lineColorOffset);
-        if (adaptiveSpirals) {
-            drawCentreLines();
-            drawFamilyLines();
-        } else {
-            drawFixedLines();
-        }
+        glColor3fv(lineLook.color.data());
+        drawLines(shape, lineLook, wheelFor(lineLook), lineSpiralMask);
     }
 
     // On the disc the points are never hidden by the polygons.
     glDepthFunc(spheric ? GL_LEQUAL : GL_ALWAYS);
     if (pointsVisible) {
         glPointSize(pointSize);
-        glColor3fv(pointColor.data());
-        if (pointColorFlow) prepareWheel(pointColorOffset);
-        drawPoints();
+        glColor3fv(pointLook.color.data());
+        drawPoints(shape, pointLook, wheelFor(pointLook));
     }
     glDepthFunc(GL_LESS);
 
-    setUpLighting(polygonLighting);
+    setUpLighting(polygonLook.lighting);
     glShadeModel(flatPolygonColor ? GL_FLAT : GL_SMOOTH);
     if (polygonsVisible) {
-        glColor3fv(polygonColor.data());
-        if (polygonColorFlow) prepareWheel(polygonColorOffset);
-        if (adaptiveSpirals) {
-            drawCentrePolygons();
-            drawFamilyBands();
-        } else {
-            drawFixedPolygons();
-        }
+        glColor3fv(polygonLook.color.data());
+        drawPolygons(shape, polygonLook, wheelFor(polygonLook), polygonSpiralMask);
     }
 
     glPopAttrib();
@@ -205,29 +172,9 @@ void FibSurface::draw() {
     periodChanged.emit(colorPeriod);
 }
 
-void FibSurface::flowColor(int i, double offset) {
-    const Vec<double, 3> c = wheelColor(flowWheel(pointSet.indexAt(i), offset, colorPeriod));
-    glColor3d(c[0], c[1], c[2]);
-}
-
 void FibSurface::prepareWheel(double offset) {
     const double period = colorPeriod;
     double* place = wheel.data();
     pointSet.forEachIndex([&](std::int64_t serial) { *place++ = flowWheel(serial, offset, period); });
     wheelOfSerialZero = flowWheel(0, offset, period);
-}
-
-void FibSurface::markerColor(int order, int shade) {
-    if (order < 0) return;
-    static const Vec<float, 3> marker[8] = {
-        {1.0f, 0.0f, 0.0f}, {1.0f, 0.6f, 0.0f}, {1.0f, 1.0f, 0.0f}, {0.0f, 1.0f, 0.0f},
-        {0.0f, 1.0f, 0.9f}, {0.0f, 0.4f, 1.0f}, {0.6f, 0.0f, 1.0f}, {1.0f, 0.0f, 0.6f},
-    };
-    const Vec<float, 3>& colour = marker[(order + 6) % 8];
-    if (shade < 0 || std::floor((shade + 1) * 0.6180339887498949) - std::floor(shade * 0.6180339887498949) != 0) {
-        glColor3fv(colour.data());
-    } else {
-        const Vec<float, 3> shaded = colour * 0.8f;
-        glColor3fv(shaded.data());
-    }
 }

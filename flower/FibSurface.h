@@ -4,11 +4,10 @@
 #pragma once
 
 #include "FibPointSet.h"
+#include "PrimitiveLook.h"
 #include "SpiralFamily.h"
 #include "camera/Vec.h"
 #include "core/sigslot.h"
-
-#include <GL/gl.h>
 
 #include <vector>
 
@@ -57,73 +56,24 @@ public:
     // One frame: grow while the speed is not 0, draw, advance the colour period.
     void draw();
 
-    // Current GL colour: the flow hue of element i, and the colour of a spiral
-    // family of the given Fibonacci order (shade 0 or 1 picks 80 % or full
-    // strength, a negative shade the colour as it is).
-    void flowColor(int i, double offset);
-    void markerColor(int order, int shade);
-
     // The seeds as the last rebuild left them, for checks from outside.
     const FibPointSet& points() const { return pointSet; }
 
 private:
-    // How one class of primitive (points, lines, polygons) colours and lights
-    // its vertices, with the arrays it reads there, taken once before the
-    // class draws: a local value stays in registers across the driver calls
-    // at every vertex, where the flower's members would be fetched again.
-    class VertexStyle {
-    public:
-        VertexStyle(const FibSurface& flower, bool flow, bool lit);
-        // Colour, normal, vertex; out of range, the origin in the colour of serial number 0.
-        void emit(int e) const;
-
-    private:
-        const Vec<double, 3>* positions;
-        const Vec<double, 3>* origin;
-        const double* wheel;  // null unless flowing
-        double wheelOutside;
-        unsigned count;
-        bool lit;
-        bool spheric;
-    };
-
     void rebuild();
     void setUpLighting(bool on);
     // The wheel place of every present element at this offset, worked out
     // once a frame for each flowing class instead of at each of its vertices.
     void prepareWheel(double offset);
-    // Drawing routines, in FlowerPrimitives.cpp.
-    bool sphereIsFull() const;
-    void emitPattern(GLenum mode, const int* elements, int count, bool mirrored,
-                     const VertexStyle& style);
-    void emitFixedQuad(int e0, int e1, int e2, int e3, int order, int step, const VertexStyle& style);
-    void drawPoints();
-    void drawFixedLines();
-    void drawCentreLines();
-    void drawFamilyLines();
-    void drawFixedPolygons();
-    void drawCentrePolygons();
-    void drawFamilyBands();
-    void emitBandStrip(int e, int a, int b, int last, bool final, bool mirrored);
 
     int requestedCount = -1;
     bool spheric = true;
     bool adaptiveSpirals = true;
-    bool pointColorFlow = false;
-    Vec<float, 3> pointColor{1.0f, 0.0f, 0.0f};
-    double pointColorOffset = 0;
-    bool pointLighting = true;
-    bool lineColorFlow = false;
-    bool lineColorMarker = false;
-    Vec<float, 3> lineColor{0.0f, 0.0f, 0.0f};
-    double lineColorOffset = 0.5;
-    bool lineLighting = true;
+    // Each class's colouring and lighting; the three lighting switches always agree.
+    PrimitiveLook pointLook{{1.0f, 0.0f, 0.0f}, 0, false};
+    PrimitiveLook lineLook{{0.0f, 0.0f, 0.0f}, 0.5, false};
     bool flatLineColor = false;
-    bool polygonColorFlow = true;
-    bool polygonColorMarker = false;
-    Vec<float, 3> polygonColor{1.0f, 1.0f, 1.0f};
-    double polygonColorOffset = 0;
-    bool polygonLighting = true;
+    PrimitiveLook polygonLook{{1.0f, 1.0f, 1.0f}, 0, true};
     bool flatPolygonColor = false;
     unsigned polygonSpiralMask = 0x100;
     unsigned lineSpiralMask = 0x380;

@@ -1,9 +1,11 @@
 // The flower drawn by the real Mesa OpenGL under the virtual X server; what
 // was drawn is read back through GL feedback mode, pixels and state queries.
 #include "flower/FibSurface.h"
+#include "flower/FlowerPrimitives.h"
 #include "support/GlContext.h"
 #include "support/Recorder.h"
 
+#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -381,23 +383,37 @@ TEST_F(FlowerView, EveryNormalOnTheLitDiscIsOneOneOne) {
 }
 
 TEST_F(FlowerView, MarkerAndFlowColoursFollowTheirTables) {
-    FibSurface flower;
+    using primitives::markerColor;
     auto current = [] {
         GLfloat c[4];
         glGetFloatv(GL_CURRENT_COLOR, c);
         return std::vector<float>{c[0], c[1], c[2]};
     };
-    flower.markerColor(10, 0);
+    markerColor(10, 0);
     EXPECT_EQ(current(), (std::vector<float>{0.8f, 0.0f, 0.0f}));
-    flower.markerColor(10, 1);
+    markerColor(10, 1);
     EXPECT_EQ(current(), (std::vector<float>{1.0f, 0.0f, 0.0f}));
-    flower.markerColor(5, -1);
+    markerColor(5, -1);
     EXPECT_EQ(current(), (std::vector<float>{0.0f, 1.0f, 0.0f}));
-    flower.markerColor(-1, 1);  // no family: the colour stays
+    markerColor(-1, 1);  // no family: the colour stays
     EXPECT_EQ(current(), (std::vector<float>{0.0f, 1.0f, 0.0f}));
 
-    // Element 0 reports serial number 0, so the hue is offset × period around the wheel.
-    flower.setColorPeriod(1.0);
+    // At period 1 every serial number, 0 included (the youngest and the oldest
+    // point report it), lies offset × period around the wheel: all six
+    // starting points show the offset's hue.
+    FibSurface flower;
+    flower.setGrowthSpeed(0);
+    flower.setLighting(false);
+    flower.setPointColorFlow();
+    show(flower, true, false, false);
+    auto pointColours = [&](double period, double offset) {
+        flower.setColorPeriod(period);
+        flower.setPointColorOffset(offset);
+        std::vector<std::vector<float>> colours;
+        for (const FedPrimitive& p : feed(flower))
+            colours.push_back({p.vertices[0].r, p.vertices[0].g, p.vertices[0].b});
+        return colours;
+    };
     const struct {
         double offset;
         std::vector<float> rgb;
@@ -405,13 +421,11 @@ TEST_F(FlowerView, MarkerAndFlowColoursFollowTheirTables) {
         {0.0, {1, 0, 0}},      {0.25, {0.5f, 1, 0}}, {0.5, {0, 1, 1}},
         {-0.25, {0.5f, 0, 1}}, {0.75, {0.5f, 0, 1}}, {0.9375, {1, 0, 0.375f}},
     };
-    for (const auto& hue : hues) {
-        flower.flowColor(0, hue.offset);
-        EXPECT_EQ(current(), hue.rgb) << "offset " << hue.offset;
-    }
-    flower.setColorPeriod(HUGE_VAL);  // no hue at all: red rather than an undefined colour
-    flower.flowColor(0, 0.5);
-    EXPECT_EQ(current(), (std::vector<float>{1, 0, 0}));
+    for (const auto& hue : hues)
+        EXPECT_EQ(pointColours(1.0, hue.offset), std::vector<std::vector<float>>(6, hue.rgb))
+            << "offset " << hue.offset;
+    // No hue at all: red rather than an undefined colour.
+    EXPECT_EQ(pointColours(HUGE_VAL, 0.5), std::vector<std::vector<float>>(6, {1, 0, 0}));
 }
 
 // After a restart the set is empty while the family table still describes
