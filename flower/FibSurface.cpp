@@ -11,6 +11,13 @@ int pickSize(double x, GLenum rangeQuery, float range[2]) {
     if (range[0] == 0.0f) glGetFloatv(rangeQuery, range);
     return static_cast<int>(x * range[1] + (1 - x) * range[0]);
 }
+
+// Lines and polygons take the flow colour, their family's marker colour or
+// their plain colour: one at a time.
+void selectSource(bool& flow, bool& marker, bool toFlow, bool toMarker) {
+    flow = toFlow;
+    marker = toMarker;
+}
 }  // namespace
 
 FibSurface::FibSurface() {
@@ -71,20 +78,35 @@ void FibSurface::getLineSpiralMask(unsigned& mask) { mask = lineSpiralMask; }
 void FibSurface::setPolygonSpiralMask(unsigned mask) { polygonSpiralMask = mask; }
 void FibSurface::getPolygonSpiralMask(unsigned& mask) { mask = polygonSpiralMask; }
 
-void FibSurface::setPointColorFlow() { pointLook.selectFlow(); }
-void FibSurface::setPointColor(Vec<float, 3> rgb) { pointLook.selectColor(rgb); }
-void FibSurface::setPointColorOffset(double offset) { pointLook.colorOffset = offset; }
+void FibSurface::setPointColorFlow() { pointColorFlow = true; }
 
-void FibSurface::setLineColorFlow() { lineLook.selectFlow(); }
-void FibSurface::setLineColorMarker() { lineLook.selectMarker(); }
-void FibSurface::setLineColor(Vec<float, 3> rgb) { lineLook.selectColor(rgb); }
-void FibSurface::setLineColorOffset(double offset) { lineLook.colorOffset = offset; }
+void FibSurface::setPointColor(Vec<float, 3> rgb) {
+    pointColorFlow = false;
+    pointColor = rgb;
+}
+
+void FibSurface::setPointColorOffset(double offset) { pointColorOffset = offset; }
+
+void FibSurface::setLineColorFlow() { selectSource(lineColorFlow, lineColorMarker, true, false); }
+void FibSurface::setLineColorMarker() { selectSource(lineColorFlow, lineColorMarker, false, true); }
+
+void FibSurface::setLineColor(Vec<float, 3> rgb) {
+    selectSource(lineColorFlow, lineColorMarker, false, false);
+    lineColor = rgb;
+}
+
+void FibSurface::setLineColorOffset(double offset) { lineColorOffset = offset; }
 void FibSurface::setFlatLineColor(bool on) { flatLineColor = on; }
 
-void FibSurface::setPolygonColorFlow() { polygonLook.selectFlow(); }
-void FibSurface::setPolygonColorMarker() { polygonLook.selectMarker(); }
-void FibSurface::setPolygonColor(Vec<float, 3> rgb) { polygonLook.selectColor(rgb); }
-void FibSurface::setPolygonColorOffset(double offset) { polygonLook.colorOffset = offset; }
+void FibSurface::setPolygonColorFlow() { selectSource(polygonColorFlow, polygonColorMarker, true, false); }
+void FibSurface::setPolygonColorMarker() { selectSource(polygonColorFlow, polygonColorMarker, false, true); }
+
+void FibSurface::setPolygonColor(Vec<float, 3> rgb) {
+    selectSource(polygonColorFlow, polygonColorMarker, false, false);
+    polygonColor = rgb;
+}
+
+void FibSurface::setPolygonColorOffset(double offset) { polygonColorOffset = offset; }
 void FibSurface::setFlatPolygonColor(bool on) { flatPolygonColor = on; }
 
 void FibSurface::setColorPeriod(double period) { colorPeriod = period; }
@@ -101,9 +123,9 @@ void FibSurface::setGrowthSpeed(double speed) {
 void FibSurface::restartGrowth() { pointSet.restart(); }
 
 void FibSurface::setLighting(bool on) {
-    pointLook.lighting = on;
-    lineLook.lighting = on;
-    polygonLook.lighting = on;
+    pointLighting = on;
+    lineLighting = on;
+    polygonLighting = on;
 }
 
 void FibSurface::setUpLighting(bool on) {
@@ -135,6 +157,10 @@ void FibSurface::draw() {
     glFrontFace(GL_CCW);
 
     const FlowerShape shape{pointSet, families, spheric, adaptiveSpirals};
+    const PrimitiveLook lineLook{lineColor, lineColorOffset, lineColorFlow, lineColorMarker, lineLighting};
+    const PrimitiveLook pointLook{pointColor, pointColorOffset, pointColorFlow, false, pointLighting};
+    const PrimitiveLook polygonLook{polygonColor, polygonColorOffset, polygonColorFlow, polygonColorMarker,
+                                    polygonLighting};
     auto wheelFor = [&](const PrimitiveLook& look) {
         if (look.colorFlow) prepareWheel(look.colorOffset);
         return WheelPlaces{wheel.data(), wheelOfSerialZero};

@@ -69,11 +69,21 @@ private:
     int requestedCount = -1;
     bool spheric = true;
     bool adaptiveSpirals = true;
-    // Each class's colouring and lighting; the three lighting switches always agree.
-    PrimitiveLook pointLook{{1.0f, 0.0f, 0.0f}, 0, false};
-    PrimitiveLook lineLook{{0.0f, 0.0f, 0.0f}, 0.5, false};
+    bool pointColorFlow = false;
+    Vec<float, 3> pointColor{1.0f, 0.0f, 0.0f};
+    double pointColorOffset = 0;
+    bool pointLighting = true;
+    bool lineColorFlow = false;
+    bool lineColorMarker = false;
+    Vec<float, 3> lineColor{0.0f, 0.0f, 0.0f};
+    double lineColorOffset = 0.5;
+    bool lineLighting = true;
     bool flatLineColor = false;
-    PrimitiveLook polygonLook{{1.0f, 1.0f, 1.0f}, 0, true};
+    bool polygonColorFlow = true;
+    bool polygonColorMarker = false;
+    Vec<float, 3> polygonColor{1.0f, 1.0f, 1.0f};
+    double polygonColorOffset = 0;
+    bool polygonLighting = true;
     bool flatPolygonColor = false;
     unsigned polygonSpiralMask = 0x100;
     unsigned lineSpiralMask = 0x380;
