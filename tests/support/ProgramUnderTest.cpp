@@ -246,17 +246,21 @@ void ProgramUnderTest::releaseButton(int button) {
     XFlush(display_);
 }
 
-void ProgramUnderTest::closeWindow(Window w) {
+void pressCloseBox(Display* display, Window w) {
     XEvent e;
     std::memset(&e, 0, sizeof e);
     e.xclient.type = ClientMessage;
     e.xclient.window = w;
-    e.xclient.message_type = XInternAtom(display_, "WM_PROTOCOLS", False);
+    e.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
     e.xclient.format = 32;
-    e.xclient.data.l[0] = long(XInternAtom(display_, "WM_DELETE_WINDOW", False));
+    e.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
     e.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display_, w, False, NoEventMask, &e);
-    XFlush(display_);
+    XSendEvent(display, w, False, NoEventMask, &e);
+    XFlush(display);
+}
+
+void ProgramUnderTest::closeWindow(Window w) {
+    pressCloseBox(display_, w);
 }
 
 int ProgramUnderTest::waitForExit(double timeoutSeconds) {

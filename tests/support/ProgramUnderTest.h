@@ -71,6 +71,9 @@ private:
     std::string outputPath_;
 };
 
+// What a window manager's close box sends to the window.
+void pressCloseBox(Display* display, Window w);
+
 // The start clear colour (0.5, 0.7, 0.9) as it reaches the screen.
 bool startBackground(const Rgb& p);
 
