@@ -52,6 +52,11 @@ public:
 
     // What the window manager's close box does.
     void closeWindow(Window w);
+    // Asks the window manager to minimise the window, or to show it again.
+    void minimize(Window w);
+    void restore(Window w);
+    // Mapped, with all its ancestors.
+    bool viewable(Window w);
 
     // The exit status once the program has ended; -1 if it did not end in time
     // or did not exit normally.

@@ -177,6 +177,7 @@ void showDrawn(Fl_Widget* window) {
 
 void pressCloseBox(Fl_Widget* window) {
     pressCloseBox(fl_display, fl_xid(window->as_window()));
+    XSync(fl_display, False);  // the message is back in the toolkit's queue
     settle();
 }
 
