@@ -136,8 +136,8 @@ Field* field(int x, int y, int w, int h, const char* label, Fl_Color color, doub
     return f;
 }
 
-// A field a person types into. It calls back on every keystroke and when it
-// is committed, even unchanged, so typedValue can apply its commit rule.
+// A field a person types into. It calls back on every edit and when it is
+// committed, even unedited, so typedValue can apply its commit rule.
 Fl_Value_Input* input(int x, int y, int w, int h, const char* label, Fl_Color color,
                       const char* tip, Fl_Callback* cb, double min, double max, double step,
                       double value) {
@@ -254,19 +254,6 @@ void pointCountSlid(Fl_Widget* w, void*) {
     ui.pointCountChanged.emit(static_cast<int>(ui.pointCountInput->value()));
 }
 
-// Return, keypad Enter, focus moving away, or the end of a drag in the field.
-bool committing() {
-    switch (Fl::event()) {
-        case FL_KEYBOARD:
-            return Fl::event_key() == FL_Enter || Fl::event_key() == FL_KP_Enter;
-        case FL_UNFOCUS:
-        case FL_RELEASE:
-            return true;
-        default:
-            return false;
-    }
-}
-
 // Text as a person means it: a decimal number and nothing else, so "077" is
 // 77, while hexadecimal, "inf" and "nan" are no numbers at all.
 bool readDecimal(const char* text, double& value) {
@@ -277,22 +264,26 @@ bool readDecimal(const char* text, double& value) {
     return end != text && end[std::strspn(end, " ")] == '\0';
 }
 
-// The field calls back on every keystroke, so typing 1000 passes through 1, 10
-// and 100: values out of range (infinities included) reach nobody until the
-// field is committed, and then land on the nearest limit. In-range values go
-// out as they are typed; text that is no decimal number sends nothing.
-// Dragged values are the field's own. True when value is to be sent.
+// The field calls back on every edit of its text and on every commit, edited
+// or not: Return, focus moving away, the palette hiding, a click in the field.
+// Only an edit is typing, and typing 1000 passes through 1, 10 and 100: values
+// in range go out as they are typed, values out of range (infinities included)
+// reach nobody until the commit lands them on the nearest limit. So a commit
+// speaks only for text held back, never for text nobody touched. Dragged
+// values are the field's own. True when value is to be sent.
 bool typedValue(Fl_Value_Input* in, double& value) {
-    double typed = in->value();
-    const bool dragged = Fl::event() == FL_DRAG || Fl::event() == FL_RELEASE;
-    if (!dragged && !readDecimal(in->input.value(), typed))
+    if (Fl::event() == FL_DRAG) {
+        value = in->clamp(in->value());
+        return value == in->value();
+    }
+    double typed;
+    if (!readDecimal(in->input.value(), typed))
         return false;
     value = in->clamp(typed);
-    if (!committing())
+    if (in->input.changed())  // edited since the field last called back
         return value == typed;
-    const bool sentAsTyped = value == typed;
     in->value(value);
-    return !sentAsTyped;
+    return value != typed;
 }
 
 void pointCountTyped(Fl_Widget* w, void*) {

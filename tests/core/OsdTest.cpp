@@ -7,6 +7,7 @@
 #include <FL/gl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <vector>
 
@@ -32,11 +33,17 @@ struct Box {
     int count = 0, minX = INT_MAX, minY = INT_MAX, maxX = -1, maxY = -1;
 };
 
-Box boxOf(int r, int g, int b) {
+// The lower-left 300 x 60 corner of the back buffer, RGB, bottom row first.
+std::vector<unsigned char> corner() {
     std::vector<unsigned char> p(300 * 60 * 3);
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, 300, 60, GL_RGB, GL_UNSIGNED_BYTE, p.data());
+    return p;
+}
+
+Box boxOf(int r, int g, int b) {
+    const std::vector<unsigned char> p = corner();
     Box box;
     for (int y = 0; y < 60; ++y)
         for (int x = 0; x < 300; ++x) {
@@ -126,6 +133,36 @@ TEST_F(OsdGl, WhiteTextOverBlackShadowNearTheLowerLeftCornerWithStateRestored) {
     EXPECT_NEAR(black.maxX - white.maxX, 2, 1);
     EXPECT_NEAR(black.minY, white.minY - 2, 1);
     EXPECT_LT(white.maxY, 50);
+}
+
+// The widest run of columns of the lower-left corner in which neither the
+// text nor its shadow has a pixel, between the text's first and last column.
+int widestGap() {
+    const Box white = boxOf(255, 255, 255);
+    const Box black = boxOf(0, 0, 0);
+    const std::vector<unsigned char> p = corner();
+    int widest = 0, run = 0;
+    for (int x = white.minX; x <= black.maxX; ++x) {
+        bool bare = true;
+        for (int y = 0; y < 60 && bare; ++y) {
+            const unsigned char* q = &p[3 * (y * 300 + x)];
+            bare = q[0] == q[1] && q[1] == q[2] && q[0] != 0 && q[0] != 255;
+        }
+        run = bare ? run + 1 : 0;
+        widest = std::max(widest, run);
+    }
+    return widest;
+}
+
+TEST_F(OsdGl, TheBlankAfterTheColonShowsItsWidth) {
+    clearToGrey();
+    osd.setPeriod(0.618001);
+    osd.setVisible(true);
+    osd.render();
+    gl_font(FL_HELVETICA_BOLD, 20);
+    // Between the colon and the first digit: a blank and the glyphs' own
+    // margins, less the shadow's offset.
+    EXPECT_GE(widestGap(), int(gl_width(' ')));
 }
 
 TEST_F(OsdGl, TextStaysInTheCornerAfterTheViewGrows) {

@@ -253,17 +253,49 @@ void ProgramUnderTest::tapKey(const char* keysymName) {
     XFlush(display_);
 }
 
-void ProgramUnderTest::closeWindow(Window w) {
+namespace {
+
+XEvent clientMessage(Display* display, Window w, const char* type, long first) {
     XEvent e;
     std::memset(&e, 0, sizeof e);
     e.xclient.type = ClientMessage;
     e.xclient.window = w;
-    e.xclient.message_type = XInternAtom(display_, "WM_PROTOCOLS", False);
+    e.xclient.message_type = XInternAtom(display, type, False);
     e.xclient.format = 32;
-    e.xclient.data.l[0] = long(XInternAtom(display_, "WM_DELETE_WINDOW", False));
+    e.xclient.data.l[0] = first;
     e.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display_, w, False, NoEventMask, &e);
+    return e;
+}
+
+}  // namespace
+
+void pressCloseBox(Display* display, Window w) {
+    XEvent e = clientMessage(display, w, "WM_PROTOCOLS",
+                             long(XInternAtom(display, "WM_DELETE_WINDOW", False)));
+    XSendEvent(display, w, False, NoEventMask, &e);
+    XFlush(display);
+}
+
+void ProgramUnderTest::closeWindow(Window w) {
+    pressCloseBox(display_, w);
+}
+
+void ProgramUnderTest::minimize(Window w) {
+    XIconifyWindow(display_, w, DefaultScreen(display_));
     XFlush(display_);
+}
+
+void ProgramUnderTest::restore(Window w) {
+    const long fromATaskBar = 2;
+    XEvent e = clientMessage(display_, w, "_NET_ACTIVE_WINDOW", fromATaskBar);
+    XSendEvent(display_, DefaultRootWindow(display_), False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &e);
+    XFlush(display_);
+}
+
+bool ProgramUnderTest::viewable(Window w) {
+    XWindowAttributes a;
+    return XGetWindowAttributes(display_, w, &a) && a.map_state == IsViewable;
 }
 
 int ProgramUnderTest::waitForExit(double timeoutSeconds) {

@@ -55,6 +55,11 @@ public:
 
     // What the window manager's close box does.
     void closeWindow(Window w);
+    // Asks the window manager to minimise the window, or to show it again.
+    void minimize(Window w);
+    void restore(Window w);
+    // Mapped, with all its ancestors.
+    bool viewable(Window w);
 
     // The exit status once the program has ended; -1 if it did not end in time
     // or did not exit normally.
@@ -73,6 +78,9 @@ private:
     pid_t pid_ = -1;
     std::string outputPath_;
 };
+
+// What a window manager's close box sends to the window.
+void pressCloseBox(Display* display, Window w);
 
 // The start clear colour (0.5, 0.7, 0.9) as it reaches the screen.
 bool startBackground(const Rgb& p);

@@ -1,4 +1,5 @@
 #include "support/UiHarness.h"
+#include "support/ProgramUnderTest.h"
 #include "support/Recorder.h"
 
 #include <FL/Fl.H>
@@ -10,6 +11,9 @@
 #include <cstring>
 #include <type_traits>
 #include <utility>
+
+// Last: Xlib's macros clash with the test framework.
+#include <FL/x.H>
 
 std::string call(const std::string& name) {
     return name;
@@ -131,6 +135,12 @@ void showDrawn(Fl_Widget* window) {
     w->show();
     w->wait_for_expose();
     Fl::flush();
+    settle();
+}
+
+void pressCloseBox(Fl_Widget* window) {
+    pressCloseBox(fl_display, fl_xid(window->as_window()));
+    XSync(fl_display, False);  // the message is back in the toolkit's queue
     settle();
 }
 

@@ -70,6 +70,9 @@ private:
     static void answer(void* self);
 };
 
+// The window manager's close box, as it reaches the toolkit.
+void pressCloseBox(Fl_Widget* window);
+
 // Lets the toolkit map and draw what is shown.
 void settle();
 // Shows the window and waits until it has been drawn once: a scroll area

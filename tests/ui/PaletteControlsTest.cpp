@@ -167,6 +167,33 @@ TEST_F(Palette, PeriodFieldsHoldBackWhatTheyCannotTakeUntilCommitted) {
     }
 }
 
+TEST_F(Palette, UntouchedFieldsSayNothingWhenFocusMovesOrThePaletteHidesAndShows) {
+    Fl_Value_Input* const fields[] = {ui.periodInitialInput, ui.periodIncrementInput,
+                                      ui.periodOriginInput, ui.pointCountInput};
+    for (Fl_Value_Input* field : fields) {
+        field->take_focus();
+        click(ui.periodResetButton->parent());  // a click on the bare box
+        key(FL_Tab);
+    }
+    click(ui.lightingButton);
+    click(ui.lightingButton);
+    EXPECT_EQ(log.take(), (Calls{call("lightingChanged", false), call("lightingChanged", true)}));
+
+    const std::pair<const char*, std::function<void()>> hidings[] = {
+        {"Escape", [] { key(FL_Escape); }},
+        {"close box", [this] { pressCloseBox(ui.paletteWindow); }},
+        {"hide", [this] { ui.paletteWindow->hide(); }},
+    };
+    for (auto& [how, hide] : hidings) {
+        ui.periodInitialInput->take_focus();
+        hide();
+        settle();
+        EXPECT_FALSE(ui.paletteWindow->visible()) << how;
+        showDrawn(ui.makePalette());  // as the menu reopens it
+        EXPECT_EQ(log.take(), Calls{}) << how;
+    }
+}
+
 TEST_F(Palette, StopThenStartRestartsTheFlowAtTheStartIncrement) {
     ui.periodIncrementInput->value(0.25);
     click(ui.periodStopButton);

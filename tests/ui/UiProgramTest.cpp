@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -26,6 +27,8 @@ constexpr int cornerX = 10, cornerY = 40;
 
 class UiProgram : public ::testing::Test {
 protected:
+    explicit UiProgram(const ProgramUnderTest::Desktop& desktop = {}) : program(desktop) {}
+
     void SetUp() override {
         main = program.waitForWindow("Spiravel 1.0 - ");
         palette = program.waitForWindow("Control Palette");
@@ -134,6 +137,48 @@ TEST_F(UiProgram, ExitFromTheFileMenuEndsWithStatusZero) {
     click(main, 26, 15);
     click(main, 30, 106);
     EXPECT_EQ(program.waitForExit(), 0);
+}
+
+ProgramUnderTest::Desktop managed() {
+    ProgramUnderTest::Desktop desktop;
+    desktop.windowManager = true;
+    return desktop;
+}
+
+class UiProgramOnADesktop : public UiProgram {
+protected:
+    UiProgramOnADesktop() : UiProgram(managed()) {}
+
+    // The window manager hides the palette with the minimised main window.
+    bool waitUntilPaletteShown(bool shown) {
+        for (int i = 0; i < 100 && program.viewable(palette) != shown; ++i)
+            pauseSeconds(0.05);
+        pauseSeconds(1);  // past the window manager's animation
+        return program.viewable(palette) == shown;
+    }
+};
+
+TEST_F(UiProgramOnADesktop, MinimisingKeepsTheColourPeriod) {
+    click(palette, 135, 393);  // "OSD"
+    ASSERT_TRUE(program.waitForPixels(main, 15, 640, 200, 50, near(255, 255, 255)));
+    pauseSeconds(1);
+    click(palette, 69, 393);  // "Stop": the period shown holds still from here on
+    pauseSeconds(1);
+    auto shownPeriod = [&] {
+        std::vector<Rgb> pixels;
+        program.countPixels(main, 15, 640, 200, 50, [&](const Rgb& p) {
+            pixels.push_back(p);
+            return true;
+        });
+        return pixels;
+    };
+    const std::vector<Rgb> before = shownPeriod();
+
+    program.minimize(main);
+    ASSERT_TRUE(waitUntilPaletteShown(false));
+    program.restore(main);
+    ASSERT_TRUE(waitUntilPaletteShown(true));
+    EXPECT_TRUE(shownPeriod() == before) << "the palette's fields reset the period";
 }
 
 }  // namespace
