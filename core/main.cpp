@@ -7,6 +7,7 @@
 #include "core/Channel.h"
 #include "core/ClearBuffers.h"
 #include "core/FrameClock.h"
+#include "core/GlVisual.h"
 #include "core/MyLight.h"
 #include "core/SmallOSD.h"
 #include "core/VSyncHack.h"
@@ -25,8 +26,10 @@ SmallOSD smallOSD;
 MyLight myLight;
 
 int main() {
-    // 1. The OpenGL visual: double buffer, alpha, depth.
-    Fl::gl_visual(FL_DOUBLE | FL_ALPHA | FL_DEPTH);
+    // 1. The OpenGL visual: double buffer, alpha, depth. Without it nothing
+    // could ever be shown, so the person has been told why, and it ends here.
+    if (!GlVisual::request())
+        return 1;
 
     // 2. The flower, the user interface and the clear colour holder.
     FibSurface fibSurface;

@@ -18,4 +18,25 @@ TEST(Program, ClearsToLightBlueAndExitsWithZeroWhenTheMainWindowCloses) {
     EXPECT_EQ(program.waitForExit(), 0);
 }
 
+TEST(Program, WhereItCannotDrawSaysWhyAndExitsWithOne) {
+    ProgramUnderTest::Desktop noGlx;
+    noGlx.serverOptions = {"-extension", "GLX"};
+    ProgramUnderTest withoutGl(noGlx);
+    const Window box = withoutGl.waitForWindow("Spiravel");
+    ASSERT_NE(box, 0u) << "no message box";
+    withoutGl.closeWindow(box);
+    EXPECT_EQ(withoutGl.waitForExit(), 1);
+    EXPECT_NE(withoutGl.terminalOutput().find(
+                  "no OpenGL visual with double buffering,\nan alpha channel and a depth buffer"),
+              std::string::npos)
+        << withoutGl.terminalOutput();
+
+    ProgramUnderTest::Desktop noDisplay;
+    noDisplay.displaySet = false;
+    ProgramUnderTest nowhere(noDisplay);
+    EXPECT_EQ(nowhere.waitForExit(), 1);
+    EXPECT_NE(nowhere.terminalOutput().find("no display is set"), std::string::npos)
+        << nowhere.terminalOutput();
+}
+
 }  // namespace

@@ -138,7 +138,10 @@ ProgramUnderTest::ProgramUnderTest(const Desktop& desktop) {
     outputPath_ = path;
     pid_ = fork();
     if (pid_ == 0) {
-        setenv("DISPLAY", name.c_str(), 1);
+        if (desktop.displaySet)
+            setenv("DISPLAY", name.c_str(), 1);
+        else
+            unsetenv("DISPLAY");
         dup2(output, STDOUT_FILENO);
         dup2(output, STDERR_FILENO);
         execl(SPIRAVEL_EXE, SPIRAVEL_EXE, static_cast<char*>(nullptr));

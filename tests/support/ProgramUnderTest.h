@@ -21,6 +21,7 @@ public:
         std::string screen = "1600x1000x24";  // width x height x depth of screen 0
         std::vector<std::string> serverOptions;  // more server options, e.g. "-extension", "GLX"
         bool windowManager = false;  // openbox manages the windows, as on a real desktop
+        bool displaySet = true;  // false: the program starts with no DISPLAY at all
     };
 
     // Starts a private X server and the program on it; the program's terminal
