@@ -7,6 +7,7 @@
 #include "core/Channel.h"
 #include "core/ClearBuffers.h"
 #include "core/FrameClock.h"
+#include "core/FrameLoop.h"
 #include "core/GlVisual.h"
 #include "core/MyLight.h"
 #include "core/SmallOSD.h"
@@ -139,18 +140,9 @@ int main() {
     Fl::wait();
 
     // 12. The frame loop: each redraw of the view is one frame.
-    while (mainWindow->shown()) {
-        if (glView.continuous) {
-            glView.redraw();
-            Fl::check();
-        } else if (glView.redrawPending) {
-            glView.redrawPending = false;
-            glView.redraw();
-            Fl::check();
-        } else {
-            Fl::wait();
-        }
-    }
+    FrameLoop frameLoop(glView);
+    while (mainWindow->shown())
+        frameLoop.pass();
 
     // 13. Locals are destroyed in reverse order of creation.
     return 0;

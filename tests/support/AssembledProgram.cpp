@@ -84,9 +84,9 @@ AssembledProgram::AssembledProgram() {
     mainWindow->show();
     ui.makePalette()->show();
     mainWindow->wait_for_expose();
+    loop.emplace(*glView);
 }
 
 void AssembledProgram::frame() {
-    glView->redraw();
-    Fl::check();
+    loop->pass();
 }

@@ -53,6 +53,11 @@ public:
 
     // What the window manager's close box does.
     void closeWindow(Window w);
+    // What the window manager's minimise button and its task list do; they
+    // need a window manager. Minimising waits until the window is unmapped and
+    // returns false if it never is.
+    bool minimiseWindow(Window w);
+    void restoreWindow(Window w);
 
     // The exit status once the program has ended; -1 if it did not end in time
     // or did not exit normally.
@@ -60,6 +65,9 @@ public:
 
     // What the program wrote on its standard output and error so far.
     std::string terminalOutput() const;
+
+    // Processor time the program has used so far, all its threads, in seconds.
+    double cpuSeconds() const;
 
     Display* display() { return display_; }
     pid_t pid() const { return pid_; }
