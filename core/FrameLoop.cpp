@@ -4,7 +4,7 @@
 
 #include <FL/Fl.H>
 
-FrameLoop::FrameLoop(FltkAdaptor& view) : view(view) {}
+FrameLoop::FrameLoop(FltkAdaptor& view, double refreshRate) : view(view), pacer(refreshRate) {}
 
 void FrameLoop::pass() {
     // A view off the screen (its window minimised or unmapped) is never drawn,
@@ -22,5 +22,7 @@ void FrameLoop::pass() {
         Fl::check();
     } else {
         Fl::wait();
+        return;
     }
+    pacer.frameSwapped();
 }

@@ -8,6 +8,7 @@
 #include "core/ClearBuffers.h"
 #include "core/FrameClock.h"
 #include "core/FrameLoop.h"
+#include "core/FramePacer.h"
 #include "core/GlVisual.h"
 #include "core/MyLight.h"
 #include "core/SmallOSD.h"
@@ -140,7 +141,7 @@ int main() {
     Fl::wait();
 
     // 12. The frame loop: each redraw of the view is one frame.
-    FrameLoop frameLoop(glView);
+    FrameLoop frameLoop(glView, FramePacer::displayRefreshRate());
     while (mainWindow->shown())
         frameLoop.pass();
 

@@ -3,7 +3,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
 
-AssembledProgram::AssembledProgram() {
+AssembledProgram::AssembledProgram(double refreshRate) {
     Fl::gl_visual(FL_DOUBLE | FL_ALPHA | FL_DEPTH);
     FlowerUI& ui = flowerUI;
     FibSurface& f = fibSurface;
@@ -84,7 +84,7 @@ AssembledProgram::AssembledProgram() {
     mainWindow->show();
     ui.makePalette()->show();
     mainWindow->wait_for_expose();
-    loop.emplace(*glView);
+    loop.emplace(*glView, refreshRate);
 }
 
 void AssembledProgram::frame() {

@@ -24,7 +24,8 @@
 class Fl_Window;
 
 struct AssembledProgram {
-    AssembledProgram();  // the start-up up to the frame loop, windows shown
+    // The start-up up to the frame loop, windows shown; frames paced to the rate given.
+    explicit AssembledProgram(double refreshRate = FramePacer::displayRefreshRate());
 
     // One pass of the program's own frame loop.
     void frame();
