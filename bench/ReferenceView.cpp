@@ -2,13 +2,14 @@
 // toolkit program that draws the program's picture of a full flower of N
 // points by the fastest OpenGL 1.1 route, vertex arrays, in a view of the
 // program's size, with the program's clear, camera, light and swap interval
-// and its frame loop (redraw, then let the toolkit swap and handle events),
-// until it is killed.
+// and its frame loop (redraw, let the toolkit swap and handle events, hold to
+// the display refresh where the swap does not), until it is killed.
 // Usage: reference_view N
 #include "VertexArrayPicture.h"
 #include "camera/Cam3d.h"
 #include "camera/TrackView.h"
 #include "core/ClearBuffers.h"
+#include "core/FramePacer.h"
 #include "core/MyLight.h"
 #include "core/VSyncHack.h"
 
@@ -67,9 +68,11 @@ int main(int argc, char** argv) {
         return 2;
     ReferenceView view(n);
     view.show();
+    FramePacer pacer(FramePacer::displayRefreshRate());
     while (view.shown()) {
         view.redraw();
         Fl::check();
+        pacer.frameSwapped();
     }
     return 0;
 }

@@ -7,6 +7,9 @@
 #include "core/Channel.h"
 #include "core/ClearBuffers.h"
 #include "core/FrameClock.h"
+#include "core/FrameLoop.h"
+#include "core/FramePacer.h"
+#include "core/GlVisual.h"
 #include "core/MyLight.h"
 #include "core/SmallOSD.h"
 #include "core/VSyncHack.h"
@@ -26,8 +29,10 @@ SmallOSD smallOSD;
 MyLight myLight;
 
 int main() {
-    // 1. The OpenGL visual: double buffer, alpha, depth.
-    Fl::gl_visual(FL_DOUBLE | FL_ALPHA | FL_DEPTH);
+    // 1. The OpenGL visual: double buffer, alpha, depth. Without it nothing
+    // could ever be shown, so the person has been told why, and it ends here.
+    if (!GlVisual::request())
+        return 1;
 
     // 2. The flower, the user interface and the clear colour holder.
     FibSurface fibSurface;
@@ -76,18 +81,9 @@ int main() {
     Fl::wait();
 
     // 12. The frame loop: each redraw of the view is one frame.
-    while (mainWindow->shown()) {
-        if (glView.continuous) {
-            glView.redraw();
-            Fl::check();
-        } else if (glView.redrawPending) {
-            glView.redrawPending = false;
-            glView.redraw();
-            Fl::check();
-        } else {
-            Fl::wait();
-        }
-    }
+    FrameLoop frameLoop(glView, FramePacer::displayRefreshRate());
+    while (mainWindow->shown())
+        frameLoop.pass();
 
     // 13. Locals are destroyed in reverse order of creation.
     return 0;

@@ -6,7 +6,7 @@ set -e
 PACKAGES="build-essential cmake pkg-config
 libfltk1.3-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
 libgtest-dev libgmock-dev libbenchmark-dev
-fonts-dejavu-core libxtst-dev xvfb xauth x11-utils xdotool openbox imagemagick
+fonts-dejavu-core libxtst-dev libxrandr-dev xvfb xauth x11-utils xdotool openbox imagemagick
 zlib1g-dev desktop-file-utils appstream groff-base debhelper lintian git linux-perf"
 
 missing=""

@@ -18,4 +18,60 @@ TEST(Program, ClearsToLightBlueAndExitsWithZeroWhenTheMainWindowCloses) {
     EXPECT_EQ(program.waitForExit(), 0);
 }
 
+// A fingerprint of the view's upper-left quarter, to tell frames apart.
+unsigned long viewPixels(ProgramUnderTest& program, Window main) {
+    unsigned long sum = 0;
+    program.countPixels(main, 0, 30, 564, 333, [&](const Rgb& p) {
+        sum = sum * 31 + unsigned(p[0] * 65536 + p[1] * 256 + p[2]);
+        return false;
+    });
+    return sum;
+}
+
+TEST(Program, DrawsNothingWhileMinimisedAndGoesOnWhenRestored) {
+    ProgramUnderTest::Desktop desktop;
+    desktop.windowManager = true;
+    ProgramUnderTest program(desktop);
+    const Window main = program.waitForWindow("Spiravel 1.0 - ");
+    ASSERT_NE(main, 0u) << "the main window never appeared";
+    ASSERT_TRUE(program.waitForPixels(main, 10, 40, 4, 4, startBackground));
+
+    ASSERT_TRUE(program.minimiseWindow(main)) << "the window manager did not minimise it";
+    pauseSeconds(0.5);  // what it drew before it heard of the minimise
+    const double before = program.cpuSeconds();
+    pauseSeconds(10);
+    EXPECT_LT(program.cpuSeconds() - before, 0.1) << "1 % of a core or more while minimised";
+
+    program.restoreWindow(main);
+    ASSERT_NE(program.waitForWindow("Spiravel 1.0 - "), 0u) << "not shown again";
+    pauseSeconds(0.5);
+    const unsigned long shown = viewPixels(program, main);
+    pauseSeconds(1);
+    EXPECT_NE(viewPixels(program, main), shown) << "the flower stands still after the restore";
+
+    program.closeWindow(main);
+    EXPECT_EQ(program.waitForExit(), 0);
+}
+
+TEST(Program, WhereItCannotDrawSaysWhyAndExitsWithOne) {
+    ProgramUnderTest::Desktop noGlx;
+    noGlx.serverOptions = {"-extension", "GLX"};
+    ProgramUnderTest withoutGl(noGlx);
+    const Window box = withoutGl.waitForWindow("Spiravel");
+    ASSERT_NE(box, 0u) << "no message box";
+    withoutGl.closeWindow(box);
+    EXPECT_EQ(withoutGl.waitForExit(), 1);
+    EXPECT_NE(withoutGl.terminalOutput().find(
+                  "no OpenGL visual with double buffering,\nan alpha channel and a depth buffer"),
+              std::string::npos)
+        << withoutGl.terminalOutput();
+
+    ProgramUnderTest::Desktop noDisplay;
+    noDisplay.displaySet = false;
+    ProgramUnderTest nowhere(noDisplay);
+    EXPECT_EQ(nowhere.waitForExit(), 1);
+    EXPECT_NE(nowhere.terminalOutput().find("no display is set"), std::string::npos)
+        << nowhere.terminalOutput();
+}
+
 }  // namespace

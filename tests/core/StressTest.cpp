@@ -201,7 +201,10 @@ private:
     }
 
     std::mt19937 random;
-    AssembledProgram p;
+    // Paced far above any display: the session is about what frames leave
+    // behind, and its two thousand frames at the display's pace would add
+    // half a minute.
+    AssembledProgram p{1000};
     std::vector<Fl_Button*> buttons;
     std::vector<Fl_Slider*> sliders;
     std::vector<Fl_Value_Input*> fields;

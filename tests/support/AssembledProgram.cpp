@@ -5,7 +5,7 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
 
-AssembledProgram::AssembledProgram() {
+AssembledProgram::AssembledProgram(double refreshRate) {
     Fl::gl_visual(FL_DOUBLE | FL_ALPHA | FL_DEPTH);
     connectPaletteSignals(flowerUI, clearBuffers, fibSurface, smallOSD);
     mainWindow = flowerUI.makeMainWindow();
@@ -20,9 +20,9 @@ AssembledProgram::AssembledProgram() {
     mainWindow->show();
     flowerUI.makePalette()->show();
     mainWindow->wait_for_expose();
+    loop.emplace(*glView, refreshRate);
 }
 
 void AssembledProgram::frame() {
-    glView->redraw();
-    Fl::check();
+    loop->pass();
 }

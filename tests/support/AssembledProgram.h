@@ -9,6 +9,7 @@
 #include "core/Channel.h"
 #include "core/ClearBuffers.h"
 #include "core/FrameClock.h"
+#include "core/FrameLoop.h"
 #include "core/MyLight.h"
 #include "core/SmallOSD.h"
 #include "core/VSyncHack.h"
@@ -18,12 +19,15 @@
 #include "window/FltkAdaptor.h"
 #include "window/MouseMUX.h"
 
+#include <optional>
+
 class Fl_Window;
 
 struct AssembledProgram {
-    AssembledProgram();  // the start-up up to the frame loop, windows shown
+    // The start-up up to the frame loop, windows shown; frames paced to the rate given.
+    explicit AssembledProgram(double refreshRate = FramePacer::displayRefreshRate());
 
-    // One pass of the frame loop: the toolkit redraws the view.
+    // One pass of the program's own frame loop.
     void frame();
 
     // In the program these three are process-wide.
@@ -46,4 +50,5 @@ struct AssembledProgram {
     MouseMUX mouseMUX;
     DragBox dragBox;
     TrackView trackView;
+    std::optional<FrameLoop> loop;  // once the windows are shown
 };

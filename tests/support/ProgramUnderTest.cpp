@@ -11,6 +11,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <stdexcept>
 #include <sys/wait.h>
 #include <thread>
@@ -138,7 +139,10 @@ ProgramUnderTest::ProgramUnderTest(const Desktop& desktop) {
     outputPath_ = path;
     pid_ = fork();
     if (pid_ == 0) {
-        setenv("DISPLAY", name.c_str(), 1);
+        if (desktop.displaySet)
+            setenv("DISPLAY", name.c_str(), 1);
+        else
+            unsetenv("DISPLAY");
         dup2(output, STDOUT_FILENO);
         dup2(output, STDERR_FILENO);
         execl(SPIRAVEL_EXE, SPIRAVEL_EXE, static_cast<char*>(nullptr));
@@ -255,42 +259,67 @@ void ProgramUnderTest::tapKey(const char* keysymName) {
 
 namespace {
 
-XEvent clientMessage(Display* display, Window w, const char* type, long first) {
+// A client message about window w of the given type and first argument, sent
+// to the target with the event mask given.
+void sendMessage(Display* d, Window target, long mask, Window w, const char* type, long argument) {
     XEvent e;
     std::memset(&e, 0, sizeof e);
     e.xclient.type = ClientMessage;
     e.xclient.window = w;
-    e.xclient.message_type = XInternAtom(display, type, False);
+    e.xclient.message_type = XInternAtom(d, type, False);
     e.xclient.format = 32;
-    e.xclient.data.l[0] = first;
-    e.xclient.data.l[1] = CurrentTime;
-    return e;
+    e.xclient.data.l[0] = argument;
+    XSendEvent(d, target, False, mask, &e);
+    XFlush(d);
+}
+
+// What pagers and task lists send the window manager.
+void askWindowManager(Display* d, Window w, const char* type, long argument) {
+    sendMessage(d, DefaultRootWindow(d), SubstructureRedirectMask | SubstructureNotifyMask, w,
+                type, argument);
 }
 
 }  // namespace
 
 void pressCloseBox(Display* display, Window w) {
-    XEvent e = clientMessage(display, w, "WM_PROTOCOLS",
-                             long(XInternAtom(display, "WM_DELETE_WINDOW", False)));
-    XSendEvent(display, w, False, NoEventMask, &e);
-    XFlush(display);
+    sendMessage(display, w, NoEventMask, w, "WM_PROTOCOLS",
+                long(XInternAtom(display, "WM_DELETE_WINDOW", False)));
 }
 
 void ProgramUnderTest::closeWindow(Window w) {
     pressCloseBox(display_, w);
 }
 
-void ProgramUnderTest::minimize(Window w) {
-    XIconifyWindow(display_, w, DefaultScreen(display_));
-    XFlush(display_);
+bool ProgramUnderTest::minimiseWindow(Window w) {
+    askWindowManager(display_, w, "WM_CHANGE_STATE", IconicState);
+    const auto deadline = deadlineIn(20);
+    do {
+        XWindowAttributes a;
+        if (XGetWindowAttributes(display_, w, &a) && a.map_state == IsUnmapped)
+            return true;
+        pauseSeconds(0.05);
+    } while (before(deadline));
+    return false;
 }
 
-void ProgramUnderTest::restore(Window w) {
-    const long fromATaskBar = 2;
-    XEvent e = clientMessage(display_, w, "_NET_ACTIVE_WINDOW", fromATaskBar);
-    XSendEvent(display_, DefaultRootWindow(display_), False,
-               SubstructureRedirectMask | SubstructureNotifyMask, &e);
-    XFlush(display_);
+void ProgramUnderTest::restoreWindow(Window w) {
+    askWindowManager(display_, w, "_NET_ACTIVE_WINDOW", 2);  // 2: asked for by the person
+}
+
+double ProgramUnderTest::cpuSeconds() const {
+    std::ifstream file("/proc/" + std::to_string(pid_) + "/stat");
+    std::string stat((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const std::size_t nameEnd = stat.rfind(')');
+    if (nameEnd == std::string::npos)
+        throw std::runtime_error("the program is not running");
+    // After the name in parentheses: state, then ten fields, then user and system time.
+    std::istringstream rest(stat.substr(nameEnd + 1));
+    std::string field;
+    for (int i = 0; i < 11; ++i)
+        rest >> field;
+    double user = 0, system = 0;
+    rest >> user >> system;
+    return (user + system) / double(sysconf(_SC_CLK_TCK));
 }
 
 bool ProgramUnderTest::viewable(Window w) {

@@ -21,6 +21,7 @@ public:
         std::string screen = "1600x1000x24";  // width x height x depth of screen 0
         std::vector<std::string> serverOptions;  // more server options, e.g. "-extension", "GLX"
         bool windowManager = false;  // openbox manages the windows, as on a real desktop
+        bool displaySet = true;  // false: the program starts with no DISPLAY at all
     };
 
     // Starts a private X server and the program on it; the program's terminal
@@ -55,9 +56,11 @@ public:
 
     // What the window manager's close box does.
     void closeWindow(Window w);
-    // Asks the window manager to minimise the window, or to show it again.
-    void minimize(Window w);
-    void restore(Window w);
+    // What the window manager's minimise button and its task list do; they
+    // need a window manager. Minimising waits until the window is unmapped and
+    // returns false if it never is.
+    bool minimiseWindow(Window w);
+    void restoreWindow(Window w);
     // Mapped, with all its ancestors.
     bool viewable(Window w);
 
@@ -67,6 +70,9 @@ public:
 
     // What the program wrote on its standard output and error so far.
     std::string terminalOutput() const;
+
+    // Processor time the program has used so far, all its threads, in seconds.
+    double cpuSeconds() const;
 
     Display* display() { return display_; }
     pid_t pid() const { return pid_; }

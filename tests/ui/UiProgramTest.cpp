@@ -174,9 +174,9 @@ TEST_F(UiProgramOnADesktop, MinimisingKeepsTheColourPeriod) {
     };
     const std::vector<Rgb> before = shownPeriod();
 
-    program.minimize(main);
+    ASSERT_TRUE(program.minimiseWindow(main));
     ASSERT_TRUE(waitUntilPaletteShown(false));
-    program.restore(main);
+    program.restoreWindow(main);
     ASSERT_TRUE(waitUntilPaletteShown(true));
     EXPECT_TRUE(shownPeriod() == before) << "the palette's fields reset the period";
 }
