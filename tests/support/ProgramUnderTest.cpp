@@ -246,6 +246,15 @@ void ProgramUnderTest::releaseButton(int button) {
     XFlush(display_);
 }
 
+void ProgramUnderTest::click(Window w, int x, int y, int button) {
+    movePointer(w, x, y);
+    pauseSeconds(0.2);
+    pressButton(button);
+    pauseSeconds(0.1);
+    releaseButton(button);
+    pauseSeconds(0.3);
+}
+
 void ProgramUnderTest::closeWindow(Window w) {
     XEvent e;
     std::memset(&e, 0, sizeof e);
