@@ -1,12 +1,60 @@
-// The real program as a desktop sees it: the palette where a person can use
-// it, and on a screen too small for it.
+// The real program as a desktop sees it: windows it can tie to the launcher,
+// the palette where a person can use it, and on a screen too small for it.
 #include <gtest/gtest.h>
 
 #include "support/WindowFacts.h"
 
 #include <X11/Xlib.h>
 
+#include <fstream>
+
 namespace {
+
+std::string entryValue(const std::string& key) {
+    std::ifstream entry(DESKTOP_ENTRY);
+    for (std::string line; std::getline(entry, line);)
+        if (line.rfind(key + "=", 0) == 0)
+            return line.substr(key.size() + 1);
+    return "";
+}
+
+// The main window, the palette, and the About box opened from the menu.
+class AllThreeWindows : public ::testing::Test {
+protected:
+    void SetUp() override {
+        main = program.waitForWindow("Spiravel 1.0 - ");
+        palette = program.waitForWindow("Control Palette");
+        ASSERT_NE(main, 0u);
+        ASSERT_NE(palette, 0u);
+        program.click(palette, 160, 100);  // used last, it must not become the About box's owner
+        program.click(main, 112, 15);      // "&Help"
+        program.click(main, 124, 42);      // "&About..."
+        about = program.waitForWindow("About Spiravel");
+        ASSERT_NE(about, 0u);
+    }
+
+    ProgramUnderTest program;
+    Window main = 0, palette = 0, about = 0;
+};
+
+TEST_F(AllThreeWindows, CarryTheClassTheLauncherLooksFor) {
+    const std::string launcherClass = entryValue("StartupWMClass");
+    ASSERT_NE(launcherClass, "");
+    for (Window w : {main, palette, about})
+        EXPECT_EQ(windowClass(program.display(), w), launcherClass);
+}
+
+TEST_F(AllThreeWindows, CarryTheProgramsIcon) {
+    const std::vector<unsigned long> icon = windowIcon(program.display(), main);
+    EXPECT_GE(icon.size(), 2 + 16 * 16u) << "an image of 16 x 16 or more";
+    EXPECT_EQ(windowIcon(program.display(), palette), icon);
+    EXPECT_EQ(windowIcon(program.display(), about), icon);
+}
+
+TEST_F(AllThreeWindows, AboutBoxBelongsToTheMainWindowAsThePaletteDoes) {
+    EXPECT_EQ(transientFor(program.display(), palette), main);
+    EXPECT_EQ(transientFor(program.display(), about), main);
+}
 
 TEST(PalettePlace, FirstBesideTheMainWindowThenWhereThePersonLeftIt) {
     ProgramUnderTest program({.screen = "1920x1080x24", .serverOptions = {}, .windowManager = true});
