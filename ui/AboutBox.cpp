@@ -44,5 +44,7 @@ Fl_Window* FlowerUI::makeAboutBox() {
     textRow(234, 30, 174, 18, "Spiravel 1.0", FL_HELVETICA_BOLD, 16);
 
     aboutWindow->end();
+    // Kept with the main window by the window manager, as the palette is.
+    aboutWindow->set_non_modal();
     return aboutWindow;
 }

@@ -17,6 +17,7 @@
 
 #include "FlowerUI.h"
 #include "Icons.h"
+#include "PaletteWindow.h"
 
 namespace {
 
@@ -376,9 +377,10 @@ Fl_Window* FlowerUI::makePalette() {
     if (paletteWindow)
         return paletteWindow;
 
-    paletteWindow = new Fl_Window(336, 480, "Control Palette");
+    paletteWindow = new PaletteWindow(336, 480, "Control Palette");
     paletteWindow->user_data(this);
     paletteScroll = new Fl_Scroll(0, 0, 336, 480);
+    paletteWindow->resizable(paletteScroll);  // shortened, it scrolls; its children keep their size
     paletteScroll->box(FL_FLAT_BOX);
 
     box(0, 0, 84, 60, "Mapping");

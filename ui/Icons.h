@@ -1,7 +1,9 @@
 // The palette's and the About box's pictures: constant pixmaps compiled into
-// the program, shared by the widgets that show them (no widget owns one).
+// the program, shared by the widgets that show them (no widget owns one); and
+// the program's own icon, which every window hands to the desktop.
 #pragma once
 
+#include <FL/Fl_Image.H>
 #include <FL/Fl_Pixmap.H>
 
 extern Fl_Pixmap planarIcon;           // 32 x 32: a slanted disc with a red cross
@@ -23,3 +25,6 @@ extern Fl_Pixmap flatSmoothIcon;       // 32 x 32: flat blocks beside a smooth g
 extern Fl_Pixmap lightingOnIcon;       // 32 x 32: a glowing bulb
 extern Fl_Pixmap lightingOffIcon;      // 32 x 32: a dark, unlit bulb
 extern Fl_Pixmap logoIcon;             // 192 x 64: a sunflower head beside the name
+
+constexpr int programIconCount = 4;
+extern const Fl_RGB_Image* programIcons[programIconCount];  // 16, 32, 48 and 64 square

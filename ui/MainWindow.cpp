@@ -1,6 +1,7 @@
 // The main window: its menu bar over the OpenGL view, and what the menu does.
 #include "FlowerUI.h"
 
+#include "Icons.h"
 #include "window/FltkAdaptor.h"
 
 #include <FL/Fl_Group.H>
@@ -46,6 +47,11 @@ const Fl_Menu_Item menuTable[] = {
 Fl_Window* FlowerUI::makeMainWindow() {
     if (mainWindow)
         return mainWindow;
+
+    // One class and icon for every window of the program, so that the desktop
+    // ties them to the program's launcher and not to every program of the toolkit.
+    Fl_Window::default_xclass("spiravel");
+    Fl_Window::default_icons(programIcons, programIconCount);
 
     mainWindow = new Fl_Window(1129, 696, "Spiravel 1.0 - the Spiravel contributors");
     mainWindow->user_data(this);

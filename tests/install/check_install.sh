@@ -1,7 +1,8 @@
 #!/bin/sh
 # Checks what `cmake --install` puts on a system: check_install.sh CASE BUILD_DIR
 #   files     an install into a scratch DESTDIR writes exactly the expected files
-#   desktop   the desktop entry passes desktop-file-validate without warnings
+#   desktop   the desktop entry passes desktop-file-validate without a warning or hint
+#   hinted    that check fails on an entry for which the validator only hints
 #   metainfo  the AppStream metadata passes appstreamcli validate
 #   manual    the manual page renders with groff without a warning
 #   icons     every PNG is as large as its folder says
@@ -30,6 +31,12 @@ png_size() {
     od -An -tu1 -j16 -N8 "$1" | awk '{ printf "%dx%d", (($1 * 256 + $2) * 256 + $3) * 256 + $4, (($5 * 256 + $6) * 256 + $7) * 256 + $8 }'
 }
 
+# desktop-file-validate exits 0 on warnings and hints: they fail here too.
+validate_entry() {
+    out=$(desktop-file-validate "$1" 2>&1) || fail "$out"
+    ! echo "$out" | grep -E 'error:|warning:|hint:' || fail "desktop entry has warnings or hints"
+}
+
 case $check in
 files)
     install_root
@@ -54,8 +61,16 @@ $(echo "$expected" >"$scratch/expected"; echo "$actual" | diff "$scratch/expecte
     ;;
 desktop)
     install_root
-    out=$(desktop-file-validate "$root/usr/share/applications/$id.desktop" 2>&1) || fail "$out"
-    ! echo "$out" | grep -E 'error:|warning:' || fail "desktop entry has warnings"
+    validate_entry "$root/usr/share/applications/$id.desktop"
+    ;;
+hinted)
+    install_root
+    # A second main category draws only a hint.
+    entry=$root/usr/share/applications/$id.desktop
+    sed -i 's/^Categories=/Categories=Graphics;/' "$entry"
+    if (validate_entry "$entry") >/dev/null 2>&1; then
+        fail "an entry with a hint passed"
+    fi
     ;;
 metainfo)
     install_root

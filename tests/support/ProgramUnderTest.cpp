@@ -257,6 +257,15 @@ void ProgramUnderTest::tapKey(const char* keysymName) {
     XFlush(display_);
 }
 
+void ProgramUnderTest::click(Window w, int x, int y, int button) {
+    movePointer(w, x, y);
+    pauseSeconds(0.2);
+    pressButton(button);
+    pauseSeconds(0.1);
+    releaseButton(button);
+    pauseSeconds(0.3);
+}
+
 namespace {
 
 // A client message about window w of the given type and first argument, sent

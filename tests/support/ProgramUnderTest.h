@@ -32,8 +32,8 @@ public:
 
     // The top-level window whose title starts with prefix, once mapped; 0 on timeout.
     Window waitForWindow(const std::string& titlePrefix, double timeoutSeconds = 20);
-    // The main window, with the palette closed: without a window manager the
-    // palette opens over the view's corner. 0 on timeout.
+    // The main window, with the palette closed: where the screen has no room
+    // beside it, the palette opens over the view. 0 on timeout.
     Window waitForMainWindowAlone();
 
     // Screen pixel at (x, y) relative to the window's top-left corner.
@@ -53,6 +53,8 @@ public:
     // Presses and releases a key, named as X names it ("Home"), wherever
     // the keyboard focus is.
     void tapKey(const char* keysymName);
+    // Presses and lets go at (x, y), with the pauses a person leaves.
+    void click(Window w, int x, int y, int button = 1);
 
     // What the window manager's close box does.
     void closeWindow(Window w);

@@ -18,9 +18,8 @@ std::function<bool(const Rgb&)> near(int r, int g, int b) {
 
 const auto flower = [](const Rgb& p) { return !startBackground(p); };
 
-// Pixels of the main window: one of the background, clear of the palette
-// (which opens over the window's corner when no window manager places it) and
-// of the flower; one in the flower's middle; and the view's top-left corner.
+// Pixels of the main window: one of the background, clear of the flower; one
+// in the flower's middle; and the view's top-left corner.
 constexpr int backgroundX = 1080, backgroundY = 400;
 constexpr int flowerX = 700, flowerY = 400;
 constexpr int cornerX = 10, cornerY = 40;
@@ -36,14 +35,7 @@ protected:
         ASSERT_NE(palette, 0u) << "the palette is shown at start";
     }
 
-    void click(Window w, int x, int y) {
-        program.movePointer(w, x, y);
-        pauseSeconds(0.2);
-        program.pressButton(1);
-        pauseSeconds(0.1);
-        program.releaseButton(1);
-        pauseSeconds(0.3);
-    }
+    void click(Window w, int x, int y) { program.click(w, x, y); }
 
     bool waitAt(int x, int y, const std::function<bool(const Rgb&)>& looks) {
         return program.waitForPixels(main, x, y, 1, 1, looks);

@@ -20,6 +20,8 @@
 #include <string>
 #include <vector>
 
+#include <FL/x.H>  // last: its X macros clash with the test framework
+
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -281,6 +283,34 @@ TEST(WindowTrees, PaletteMatchesItsLayoutToThePixel) {
     EXPECT_EQ(ui.familyButtons[15]->label(), std::string("1597"));
 }
 
+TEST(WindowTrees, PaletteShortenedToItsSmallestAndGrownBackLaysOutAsBefore) {
+    FlowerUI ui;
+    Fl_Window* palette = ui.makePalette();
+    showDrawn(palette);
+    const Lines before = treeOf(palette);
+    XSizeHints hints{};
+    long supplied;
+    ASSERT_TRUE(XGetWMNormalHints(fl_display, fl_xid(palette), &hints, &supplied));
+    ASSERT_LT(hints.min_height, palette->h()) << "the window manager may shorten it";
+
+    // Shortest, and scrolled to the end as with the scroll bar.
+    palette->size(palette->w(), hints.min_height);
+    showDrawn(palette);
+    Fl_Scrollbar& bar = ui.paletteScroll->scrollbar;
+    ASSERT_TRUE(bar.visible());
+    bar.value(bar.maximum());
+    bar.do_callback();
+    showDrawn(palette);
+    EXPECT_EQ(ui.fixedSpiralsGroup->y() + ui.fixedSpiralsGroup->h(), ui.paletteScroll->hscrollbar.y())
+        << "the lowest box reached, just above the horizontal scroll bar";
+
+    palette->size(palette->w(), 480);
+    showDrawn(palette);
+    expectTree(treeOf(palette), before);
+    EXPECT_FALSE(bar.visible());
+    EXPECT_FALSE(ui.paletteScroll->hscrollbar.visible());
+}
+
 TEST(WindowTrees, PointCountSliderStartsOnTheLinearRangeUntilSynchronised) {
     FlowerUI ui;
     ui.makePalette();
@@ -366,7 +396,7 @@ TEST(WindowTrees, AboutBoxShowsLogoAndCredits) {
                });
     EXPECT_EQ(about->user_data(), &ui);
     EXPECT_FALSE(about->modal());
-    EXPECT_FALSE(about->non_modal());
+    EXPECT_TRUE(about->non_modal()) << "kept with the main window, as the palette is";
     EXPECT_EQ(about->child(2)->labelcolor(), FL_BLUE);
 }
 
