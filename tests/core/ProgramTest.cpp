@@ -29,9 +29,7 @@ unsigned long viewPixels(ProgramUnderTest& program, Window main) {
 }
 
 TEST(Program, DrawsNothingWhileMinimisedAndGoesOnWhenRestored) {
-    ProgramUnderTest::Desktop desktop;
-    desktop.windowManager = true;
-    ProgramUnderTest program(desktop);
+    ProgramUnderTest program(managedDesktop());
     const Window main = program.waitForWindow("Spiravel 1.0 - ");
     ASSERT_NE(main, 0u) << "the main window never appeared";
     ASSERT_TRUE(program.waitForPixels(main, 10, 40, 4, 4, startBackground));

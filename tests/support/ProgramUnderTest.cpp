@@ -153,6 +153,14 @@ ProgramUnderTest::ProgramUnderTest(const Desktop& desktop) {
 
 ProgramUnderTest::ProgramUnderTest() : ProgramUnderTest(Desktop()) {}
 
+ProgramUnderTest::Desktop managedDesktop(const std::string& screen) {
+    ProgramUnderTest::Desktop desktop;
+    if (!screen.empty())
+        desktop.screen = screen;
+    desktop.windowManager = true;
+    return desktop;
+}
+
 ProgramUnderTest::~ProgramUnderTest() {
     if (pid_ > 0) {
         kill(pid_, SIGKILL);

@@ -77,7 +77,6 @@ public:
     double cpuSeconds() const;
 
     Display* display() { return display_; }
-    pid_t pid() const { return pid_; }
 
 private:
     pid_t server_ = -1;
@@ -86,6 +85,10 @@ private:
     pid_t pid_ = -1;
     std::string outputPath_;
 };
+
+// A desktop whose windows openbox manages, on a screen of the given
+// geometry, or of the default one.
+ProgramUnderTest::Desktop managedDesktop(const std::string& screen = "");
 
 // What a window manager's close box sends to the window.
 void pressCloseBox(Display* display, Window w);

@@ -57,7 +57,7 @@ TEST_F(AllThreeWindows, AboutBoxBelongsToTheMainWindowAsThePaletteDoes) {
 }
 
 TEST(PalettePlace, FirstBesideTheMainWindowThenWhereThePersonLeftIt) {
-    ProgramUnderTest program({.screen = "1920x1080x24", .serverOptions = {}, .windowManager = true});
+    ProgramUnderTest program(managedDesktop("1920x1080x24"));
     const Window main = program.waitForWindow("Spiravel 1.0 - ");
     Window palette = program.waitForWindow("Control Palette");
     ASSERT_NE(main, 0u);
@@ -84,7 +84,7 @@ TEST(PalettePlace, FirstBesideTheMainWindowThenWhereThePersonLeftIt) {
 }
 
 TEST(PalettePlace, EveryControlReachableByScrollingOnA640x480Screen) {
-    ProgramUnderTest program({.screen = "640x480x24", .serverOptions = {}, .windowManager = true});
+    ProgramUnderTest program(managedDesktop("640x480x24"));
     const Window palette = program.waitForWindow("Control Palette");
     ASSERT_NE(palette, 0u);
     program.click(palette, 108, 38);  // "Fixed spirals" makes the family lights usable

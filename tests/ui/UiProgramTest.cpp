@@ -131,15 +131,9 @@ TEST_F(UiProgram, ExitFromTheFileMenuEndsWithStatusZero) {
     EXPECT_EQ(program.waitForExit(), 0);
 }
 
-ProgramUnderTest::Desktop managed() {
-    ProgramUnderTest::Desktop desktop;
-    desktop.windowManager = true;
-    return desktop;
-}
-
 class UiProgramOnADesktop : public UiProgram {
 protected:
-    UiProgramOnADesktop() : UiProgram(managed()) {}
+    UiProgramOnADesktop() : UiProgram(managedDesktop()) {}
 
     // The window manager hides the palette with the minimised main window.
     bool waitUntilPaletteShown(bool shown) {
