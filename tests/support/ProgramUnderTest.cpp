@@ -1,4 +1,5 @@
 #include "support/ProgramUnderTest.h"
+#include "support/WindowFacts.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xatom.h>
@@ -56,12 +57,6 @@ Window findByTitle(Display* d, Window parent, const std::string& prefix) {
     if (children)
         XFree(children);
     return found;
-}
-
-// Origin of the window on the screen.
-void screenOrigin(Display* d, Window w, int& x, int& y) {
-    Window child;
-    XTranslateCoordinates(d, w, DefaultRootWindow(d), 0, 0, &x, &y, &child);
 }
 
 }  // namespace
@@ -202,9 +197,8 @@ Window ProgramUnderTest::waitForMainWindowAlone() {
 
 int ProgramUnderTest::countPixels(Window w, int x, int y, int width, int height,
                                   const std::function<bool(const Rgb&)>& predicate) {
-    int ox, oy;
-    screenOrigin(display_, w, ox, oy);
-    XImage* image = XGetImage(display_, DefaultRootWindow(display_), ox + x, oy + y,
+    const ScreenBox box = insideBox(display_, w);
+    XImage* image = XGetImage(display_, DefaultRootWindow(display_), box.left + x, box.top + y,
                               unsigned(width), unsigned(height), AllPlanes, ZPixmap);
     if (!image)
         return 0;
@@ -242,9 +236,8 @@ bool ProgramUnderTest::waitForPixels(Window w, int x, int y, int width, int heig
 }
 
 void ProgramUnderTest::movePointer(Window w, int x, int y) {
-    int ox, oy;
-    screenOrigin(display_, w, ox, oy);
-    XTestFakeMotionEvent(display_, DefaultScreen(display_), ox + x, oy + y, CurrentTime);
+    const ScreenBox box = insideBox(display_, w);
+    XTestFakeMotionEvent(display_, DefaultScreen(display_), box.left + x, box.top + y, CurrentTime);
     XFlush(display_);
 }
 
