@@ -88,6 +88,40 @@ private:
     bool spheric;
 };
 
+// One primitive, begun on its first vertex and ended only if it was begun:
+// Mesa's llvmpipe drops primitives that follow runs of empty begin/end
+// pairs, and a strand or strip with nothing in range would make one.
+class Primitive {
+public:
+    Primitive(GLenum mode, const VertexStyle& style) : mode(mode), style(style) {}
+    ~Primitive() {
+        if (begun) glEnd();
+    }
+    Primitive(const Primitive&) = delete;
+    Primitive& operator=(const Primitive&) = delete;
+
+    void emit(int e) {
+        begin();
+        style.emit(e);
+    }
+    // In the colour of a family's strand, set between the flow colour and the normal.
+    void emit(int e, int markerOrder, int shade) {
+        begin();
+        markerColor(markerOrder, shade);
+        style.emit(e);
+    }
+
+private:
+    void begin() {
+        if (!begun) glBegin(mode);
+        begun = true;
+    }
+
+    GLenum mode;
+    const VertexStyle& style;
+    bool begun = false;
+};
+
 // Every place of the ring taken on the sphere: the oldest point rests at the
 // south pole, and the patterns that close it are drawn.
 bool sphereIsFull(const FlowerShape& shape) {
@@ -102,10 +136,9 @@ void emitCentrePatterns(const FlowerShape& shape, const Pattern (&patterns)[3], 
     for (bool mirrored : {false, true}) {
         if (mirrored ? !sphereIsFull(shape) : points.size() < 14) continue;
         for (const Pattern& pattern : patterns) {
-            glBegin(pattern.mode);
+            Primitive primitive(pattern.mode, style);
             for (std::size_t i = 0; i < pattern.count; ++i)
-                style.emit(mirrored ? points.mirrorOf(pattern.elements[i]) : pattern.elements[i]);
-            glEnd();
+                primitive.emit(mirrored ? points.mirrorOf(pattern.elements[i]) : pattern.elements[i]);
         }
     }
 }
@@ -116,8 +149,8 @@ void emitBandStrip(const FlowerShape& shape, const PrimitiveLook& look, WheelPla
                    int last, bool final, bool mirrored) {
     const FibPointSet& points = shape.points;
     const VertexStyle style(shape, look, wheel);
-    auto put = [&](int x) { style.emit(mirrored ? points.mirrorOf(x) : x); };
-    glBegin(GL_TRIANGLE_STRIP);
+    Primitive strip(GL_TRIANGLE_STRIP, style);
+    auto put = [&](int x) { strip.emit(mirrored ? points.mirrorOf(x) : x); };
     if (mirrored) {
         // Skip ahead until both mirrored corners exist; b - a is the band's own step.
         const int n = points.size();
@@ -130,7 +163,6 @@ void emitBandStrip(const FlowerShape& shape, const PrimitiveLook& look, WheelPla
         e = e - a + b;
         if (final && e > last) break;
     }
-    glEnd();
 }
 
 // Every strand starts at the centre point and, on a full sphere, ends at the south pole.
@@ -146,11 +178,10 @@ void drawFixedLines(const FlowerShape& shape, const PrimitiveLook& look, WheelPl
         const int step = fibonacci(order);
         if (marker) markerColor(order, -1);
         for (int j = 0; j < step; ++j) {
-            glBegin(GL_LINE_STRIP);
-            style.emit(0);
-            for (int e = j; e < n; e += step) style.emit(e);
-            if (toSouthPole) style.emit(n - 1);
-            glEnd();
+            Primitive strand(GL_LINE_STRIP, style);
+            strand.emit(0);
+            for (int e = j; e < n; e += step) strand.emit(e);
+            if (toSouthPole) strand.emit(n - 1);
         }
     }
 }
@@ -172,18 +203,16 @@ void drawFamilyLines(const FlowerShape& shape, const PrimitiveLook& look, WheelP
         // far as its mirror points exist yet.
         if (shape.spheric && family.last >= 0) {
             for (int j = 0; j < step; ++j) {
-                glBegin(GL_LINE_STRIP);
+                Primitive strand(GL_LINE_STRIP, style);
                 for (int e = family.first + j; e <= last; e += step) {
                     const int m = points.mirrorOf(e);
-                    if (m < n) style.emit(m);
+                    if (m < n) strand.emit(m);
                 }
-                glEnd();
             }
         }
         for (int j = 0; j < step; ++j) {
-            glBegin(GL_LINE_STRIP);
-            for (int e = family.first + j; e <= last; e += step) style.emit(e);
-            glEnd();
+            Primitive strand(GL_LINE_STRIP, style);
+            for (int e = family.first + j; e <= last; e += step) strand.emit(e);
         }
     }
 }
@@ -203,32 +232,33 @@ void drawFixedPolygons(const FlowerShape& shape, const PrimitiveLook& look, Whee
     if (marker) markerColor(k, 1);
     glFrontFace(k % 2 ? GL_CW : GL_CCW);
     // In marker mode alternate strands of the family are shaded full and at 80 %.
-    auto quad = [&](int e0, int e1, int e2, int e3) {
+    auto quad = [&](Primitive& quads, int e0, int e1, int e2, int e3) {
         for (int e : {e0, e1, e2, e3}) {
-            if (marker) markerColor(k, static_cast<int>(points.indexAt(e) % s & 1));
-            style.emit(e);
+            if (marker)
+                quads.emit(e, k, static_cast<int>(points.indexAt(e) % s & 1));
+            else
+                quads.emit(e);
         }
     };
 
-    // The clamped corners meet at element 0 and close the disc around the centre.
-    glBegin(GL_QUADS);
-    for (int j = -c; j <= -1; ++j) {
-        if (j + s < 0) continue;
-        quad(std::max(j, 0), std::max(j + a, 0), j + c, j + s);
+    {
+        // The clamped corners meet at element 0 and close the disc around the centre.
+        Primitive quads(GL_QUADS, style);
+        for (int j = -c; j <= -1; ++j) {
+            if (j + s < 0) continue;
+            quad(quads, std::max(j, 0), std::max(j + a, 0), j + c, j + s);
+        }
     }
-    glEnd();
-
-    glBegin(GL_QUADS);
-    for (int j = 0; j <= n - c - 1; ++j) quad(j, j + a, j + c, j + s);
-    glEnd();
-
+    {
+        Primitive quads(GL_QUADS, style);
+        for (int j = 0; j <= n - c - 1; ++j) quad(quads, j, j + a, j + c, j + s);
+    }
     if (sphereIsFull(shape)) {
-        glBegin(GL_QUADS);
+        Primitive quads(GL_QUADS, style);
         for (int j = n - c; j <= n - 1; ++j) {
             if (j + a > n - 1) continue;
-            quad(j, j + a, std::min(j + c, n - 1), std::min(j + s, n - 1));
+            quad(quads, j, j + a, std::min(j + c, n - 1), std::min(j + s, n - 1));
         }
-        glEnd();
     }
 }
 
@@ -283,9 +313,8 @@ void drawSpirals(const FlowerShape& shape, const PrimitiveLook& look, WheelPlace
 void drawPoints(const FlowerShape& shape, const PrimitiveLook& look, WheelPlaces wheel) {
     const VertexStyle style(shape, look, wheel);
     const int n = shape.points.size();
-    glBegin(GL_POINTS);
-    for (int e = 0; e < n; ++e) style.emit(e);
-    glEnd();
+    Primitive points(GL_POINTS, style);
+    for (int e = 0; e < n; ++e) points.emit(e);
 }
 
 void drawLines(const FlowerShape& shape, const PrimitiveLook& look, WheelPlaces wheel, unsigned mask) {

@@ -2,6 +2,7 @@
 // was drawn is read back through GL feedback mode, pixels and state queries.
 #include "flower/FibSurface.h"
 #include "flower/FlowerPrimitives.h"
+#include "support/FlowerGrowth.h"
 #include "support/GlContext.h"
 #include "support/Recorder.h"
 
@@ -64,25 +65,6 @@ protected:
 
     GlContext gl;
 };
-
-void show(FibSurface& flower, bool points, bool lines, bool polygons) {
-    flower.showPoints(points);
-    flower.showLines(lines);
-    flower.showPolygons(polygons);
-}
-
-// Leaves the flower frozen with exactly `points` points (or full) at capacity n.
-void growTo(FibSurface& flower, int n, int points) {
-    flower.restartGrowth();
-    double remaining = points - 1.5;  // the first point's age once `points` are present
-    do {
-        const double births = std::min(remaining, 0.01 * n);
-        flower.setGrowthSpeed(births / (0.01 * n));
-        flower.setPointCount(n);
-        remaining -= births;
-    } while (remaining > 0);
-    flower.setGrowthSpeed(0);
-}
 
 bool sameGeometry(const std::vector<FedPrimitive>& a, const std::vector<FedPrimitive>& b) {
     if (a.size() != b.size()) return false;
