@@ -1,0 +1,61 @@
+#!/bin/sh
+# CPU time per frame as a graphics card's driver would see it: Mesa's no-op
+# back-end (GALLIUM_NOOP=1) runs the OpenGL front-end and rasterises nothing.
+# build/spiravel with N and speed 1 set through its palette, and
+# reference_view drawing the same full flower from vertex arrays, at
+# N = 4181, 20000 and 99999, on one virtual X server. Each is sampled alone:
+# the two take turns, SLICES turns of SLICE seconds each, the other stopped.
+# A figure is all of a program's CPU (user and system, every thread) over its
+# turns divided by the frames it swapped in them.
+# Usage: tools/noop_cpu.sh [BUILD] (SLICES=4 SLICE=3 COUNTS="4181 20000 99999")
+set -eu
+BUILD=${1:-build}
+SLICES=${SLICES:-4}
+SLICE=${SLICE:-3}
+COUNTS=${COUNTS:-4181 20000 99999}
+. "$(dirname "$0")/drive.sh"
+GALLIUM_NOOP=1
+export GALLIUM_NOOP
+
+# Clock ticks the process has run, user and system, all threads.
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+
+# cpu_turn PID LOG OUT: the program runs alone for SLICE seconds; its ticks
+# and frames in that time are appended to OUT.
+cpu_turn() {
+    kill -CONT "$1"
+    wait_frames "$1" "$2" 2  # leaves out the frame that spans the pause
+    frames=$(frames_so_far "$2") ticks=$(cpu_ticks "$1")
+    sleep "$SLICE"
+    echo "$(($(cpu_ticks "$1") - ticks)) $(($(frames_so_far "$2") - frames))" >>"$3"
+    kill -STOP "$1"
+}
+
+per_frame() { awk -v hz="$(getconf CLK_TCK)" '{ t += $1; f += $2 } END { printf "%.2f", 1000 * t / hz / f }' "$1"; }
+
+start_server
+echo "load average at the start: $(cut -d ' ' -f 1-3 /proc/loadavg) ($(nproc) cores)"
+printf '%-6s %12s %12s %6s\n' N program reference ratio
+for n in $COUNTS; do
+    start_spiravel "$BUILD/spiravel"
+    grow_full_flower "$n"
+    ours=$program_pid ours_log=$swap_log
+    kill -STOP "$ours"
+
+    start_program "$BUILD/bench/reference_view" "$n"
+    find_window "^Reference view\$" >/dev/null
+    wait_frames "$program_pid" "$swap_log" 20
+    kill -STOP "$program_pid"
+
+    : >"$drive_dir/ours" && : >"$drive_dir/reference"
+    for _ in $(seq "$SLICES"); do
+        cpu_turn "$ours" "$ours_log" "$drive_dir/ours"
+        cpu_turn "$program_pid" "$swap_log" "$drive_dir/reference"
+    done
+    stop_program "$ours"
+    stop_program "$program_pid"
+
+    a=$(per_frame "$drive_dir/ours") b=$(per_frame "$drive_dir/reference")
+    printf '%-6s %9s ms %9s ms %6s\n' "$n" "$a" "$b" "$(awk -v a="$a" -v b="$b" 'BEGIN { printf "%.1f", a / b }')"
+done
+echo "load average at the end: $(cut -d ' ' -f 1-3 /proc/loadavg); goals: at most 10 ms at 99999, at most 3 times the reference at 20000 and 99999"
