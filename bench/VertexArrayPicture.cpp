@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <vector>
 #include <dlfcn.h>
 #include <map>
 
@@ -10,42 +11,78 @@ namespace {
 
 using Vertex = VertexArrayPicture::Vertex;
 
-// The flower's immediate-mode calls are caught below while `on` is set (and
-// thrown away while also `dropping`), and pass straight to the driver
-// otherwise. Strips, fans and quads become plain
-// triangles and lines; clockwise-front triangles are turned round so that
-// one front face serves them all.
+// An array the driver reads, as glGetPointerv and its queries tell it.
+struct Array {
+    const unsigned char* data = nullptr;
+    GLint type = GL_FLOAT, stride = 0, size = 3;
+
+    static Array current(GLenum enabled, GLenum pointer, GLenum type, GLenum stride, GLint size) {
+        Array a;
+        if (!glIsEnabled(enabled)) return a;
+        GLvoid* p = nullptr;
+        glGetPointerv(pointer, &p);
+        a.data = static_cast<const unsigned char*>(p);
+        glGetIntegerv(type, &a.type);
+        glGetIntegerv(stride, &a.stride);
+        a.size = size;
+        return a;
+    }
+    // Element i as floats, as the driver stores it.
+    void read(GLuint i, GLfloat* out) const {
+        const std::size_t tight = std::size_t(size) * (type == GL_DOUBLE ? sizeof(GLdouble) : sizeof(GLfloat));
+        const unsigned char* at = data + i * (stride ? std::size_t(stride) : tight);
+        for (int c = 0; c < size; ++c)
+            out[c] = type == GL_DOUBLE ? GLfloat(reinterpret_cast<const GLdouble*>(at)[c])
+                                       : reinterpret_cast<const GLfloat*>(at)[c];
+    }
+};
+
+// The flower's array draws are caught below while `on` is set (and thrown
+// away while also `dropping`), and pass straight to the driver otherwise.
+// Quads become plain triangles; clockwise-front triangles are turned round
+// so that one front face serves them all.
 struct Recorder {
     bool on = false;
     bool dropping = false;
-    GLenum mode = 0;
-    GLfloat colour[3] = {1, 1, 1}, normal[3] = {0, 0, 1};
-    std::vector<Vertex> primitive, points, lines, triangles;
+    std::vector<Vertex> points, lines, triangles;
 
-    void end() {
-        const std::vector<Vertex>& v = primitive;
-        const std::size_t n = v.size();
+    template <class Index>
+    void record(GLenum mode, GLsizei count, Index index) {
+        const Array position = Array::current(GL_VERTEX_ARRAY, GL_VERTEX_ARRAY_POINTER, GL_VERTEX_ARRAY_TYPE,
+                                              GL_VERTEX_ARRAY_STRIDE, 3);
+        const Array normal = Array::current(GL_NORMAL_ARRAY, GL_NORMAL_ARRAY_POINTER, GL_NORMAL_ARRAY_TYPE,
+                                            GL_NORMAL_ARRAY_STRIDE, 3);
+        const Array colour = Array::current(GL_COLOR_ARRAY, GL_COLOR_ARRAY_POINTER, GL_COLOR_ARRAY_TYPE,
+                                            GL_COLOR_ARRAY_STRIDE, 3);
+        Vertex fixed{};
+        GLfloat c[4], n[3];
+        glGetFloatv(GL_CURRENT_COLOR, c);
+        glGetFloatv(GL_CURRENT_NORMAL, n);
+        std::copy(c, c + 3, fixed.colour);
+        std::copy(n, n + 3, fixed.normal);
         GLint front = GL_CCW;
         glGetIntegerv(GL_FRONT_FACE, &front);
+
+        std::vector<Vertex> v(std::size_t(count), fixed);
+        for (GLsizei i = 0; i < count; ++i) {
+            const GLuint e = index(i);
+            position.read(e, v[i].position);
+            if (normal.data) normal.read(e, v[i].normal);
+            if (colour.data) colour.read(e, v[i].colour);
+        }
         auto triangle = [&](std::size_t a, std::size_t b, std::size_t c) {
             if (front == GL_CW) std::swap(b, c);
             for (std::size_t i : {a, b, c}) triangles.push_back(v[i]);
         };
+        const std::size_t size = v.size();
         switch (mode) {
         case GL_POINTS: points.insert(points.end(), v.begin(), v.end()); break;
-        case GL_LINES: lines.insert(lines.end(), v.begin(), v.begin() + n / 2 * 2); break;
-        case GL_LINE_STRIP:
-            for (std::size_t i = 0; i + 1 < n; ++i) lines.insert(lines.end(), {v[i], v[i + 1]});
-            break;
-        case GL_TRIANGLE_STRIP:
-            for (std::size_t i = 0; i + 2 < n; ++i)
-                i % 2 ? triangle(i + 1, i, i + 2) : triangle(i, i + 1, i + 2);
-            break;
-        case GL_TRIANGLE_FAN:
-            for (std::size_t i = 1; i + 1 < n; ++i) triangle(0, i, i + 1);
+        case GL_LINES: lines.insert(lines.end(), v.begin(), v.begin() + size / 2 * 2); break;
+        case GL_TRIANGLES:
+            for (std::size_t i = 0; i + 2 < size; i += 3) triangle(i, i + 1, i + 2);
             break;
         case GL_QUADS:
-            for (std::size_t i = 0; i + 3 < n; i += 4) {
+            for (std::size_t i = 0; i + 3 < size; i += 4) {
                 triangle(i, i + 1, i + 2);
                 triangle(i, i + 2, i + 3);
             }
@@ -62,51 +99,18 @@ F driver(const char* name) {
 }  // namespace
 
 extern "C" {
-void glBegin(GLenum mode) {
-    static const auto real = driver<void (*)(GLenum)>("glBegin");
-    if (!recorder.on) return real(mode);
+void glDrawArrays(GLenum mode, GLint first, GLsizei count) {
+    static const auto real = driver<void (*)(GLenum, GLint, GLsizei)>("glDrawArrays");
+    if (!recorder.on) return real(mode, first, count);
     if (recorder.dropping) return;
-    recorder.mode = mode;
-    recorder.primitive.clear();
+    recorder.record(mode, count, [first](GLsizei i) { return GLuint(first + i); });
 }
-void glEnd() {
-    static const auto real = driver<void (*)()>("glEnd");
-    if (!recorder.on) return real();
+void glDrawElements(GLenum mode, GLsizei count, GLenum type, const void* indices) {
+    static const auto real = driver<void (*)(GLenum, GLsizei, GLenum, const void*)>("glDrawElements");
+    if (!recorder.on) return real(mode, count, type, indices);
     if (recorder.dropping) return;
-    recorder.end();
-}
-void glColor3d(GLdouble r, GLdouble g, GLdouble b) {
-    static const auto real = driver<void (*)(GLdouble, GLdouble, GLdouble)>("glColor3d");
-    if (!recorder.on) return real(r, g, b);
-    if (recorder.dropping) return;
-    recorder.colour[0] = GLfloat(r), recorder.colour[1] = GLfloat(g), recorder.colour[2] = GLfloat(b);
-}
-void glColor3fv(const GLfloat* c) {
-    static const auto real = driver<void (*)(const GLfloat*)>("glColor3fv");
-    if (!recorder.on) return real(c);
-    if (recorder.dropping) return;
-    std::copy(c, c + 3, recorder.colour);
-}
-void glNormal3dv(const GLdouble* n) {
-    static const auto real = driver<void (*)(const GLdouble*)>("glNormal3dv");
-    if (!recorder.on) return real(n);
-    if (recorder.dropping) return;
-    std::copy(n, n + 3, recorder.normal);
-}
-void glNormal3f(GLfloat x, GLfloat y, GLfloat z) {
-    static const auto real = driver<void (*)(GLfloat, GLfloat, GLfloat)>("glNormal3f");
-    if (!recorder.on) return real(x, y, z);
-    if (recorder.dropping) return;
-    recorder.normal[0] = x, recorder.normal[1] = y, recorder.normal[2] = z;
-}
-void glVertex3dv(const GLdouble* p) {
-    static const auto real = driver<void (*)(const GLdouble*)>("glVertex3dv");
-    if (!recorder.on) return real(p);
-    if (recorder.dropping) return;
-    Vertex v{{GLfloat(p[0]), GLfloat(p[1]), GLfloat(p[2])}, {}, {}};
-    std::copy(recorder.normal, recorder.normal + 3, v.normal);
-    std::copy(recorder.colour, recorder.colour + 3, v.colour);
-    recorder.primitive.push_back(v);
+    const GLuint* index = static_cast<const GLuint*>(indices);  // the flower's indices are unsigned ints
+    recorder.record(mode, count, [index](GLsizei i) { return index[i]; });
 }
 }
 
@@ -135,13 +139,13 @@ VertexArrayPicture::VertexArrayPicture(FibSurface& flower) {
     recorder = Recorder();
 }
 
-ImmediateModeDropped::ImmediateModeDropped() {
+FlowerDrawsDropped::FlowerDrawsDropped() {
     recorder = Recorder();
     recorder.on = true;
     recorder.dropping = true;
 }
 
-ImmediateModeDropped::~ImmediateModeDropped() { recorder = Recorder(); }
+FlowerDrawsDropped::~FlowerDrawsDropped() { recorder = Recorder(); }
 
 void VertexArrayPicture::enableState() const {
     glEnableClientState(GL_VERTEX_ARRAY);

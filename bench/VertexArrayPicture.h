@@ -35,12 +35,12 @@ private:
     std::vector<GLuint> points, lines, triangles;
 };
 
-// While one exists, the flower's immediate-mode calls are caught and thrown
-// away before the driver, so that a draw costs only our own work.
-class ImmediateModeDropped {
+// While one exists, the flower's array draws are caught and thrown away
+// before the driver, so that a draw costs only our own work.
+class FlowerDrawsDropped {
 public:
-    ImmediateModeDropped();
-    ~ImmediateModeDropped();
-    ImmediateModeDropped(const ImmediateModeDropped&) = delete;
-    ImmediateModeDropped& operator=(const ImmediateModeDropped&) = delete;
+    FlowerDrawsDropped();
+    ~FlowerDrawsDropped();
+    FlowerDrawsDropped(const FlowerDrawsDropped&) = delete;
+    FlowerDrawsDropped& operator=(const FlowerDrawsDropped&) = delete;
 };

@@ -30,7 +30,7 @@ void setAzimuth(FlowerPoint& p) {
 }
 }  // namespace
 
-FibPointSet::FibPointSet() : positions(pointCount) { points.reset(pointCount); }
+FibPointSet::FibPointSet() : positions(pointCount + 1) { points.reset(pointCount); }
 
 void FibPointSet::selectSpheric() { spheric = true; }
 
@@ -67,7 +67,8 @@ void FibPointSet::resize(int n) {
         const int keep = std::min(n, present);
         for (int i = 0; i < keep; ++i) fresh.pushBack(points.at(i));
         points.swap(fresh);
-        positions.resize(n);
+        positions.resize(n + 1);
+        positions[size()] = origin;
     }
     pointCount = n;
     maxAge = n - 2;
@@ -105,6 +106,7 @@ template <class Place>
 void FibPointSet::placeAll(Place place) {
     Vec<double, 3>* position = positions.data();
     points.forEach([&](const FlowerPoint& p) { *position++ = place(p); });
+    *position = origin;
 }
 
 void FibPointSet::computePositions() {
@@ -142,5 +144,6 @@ void FibPointSet::computePositions() {
 
 void FibPointSet::restart(std::int64_t serial) {
     points.reset(pointCount);
+    positions[0] = origin;
     firstSerial = serial;
 }

@@ -49,7 +49,8 @@ public:
         if (i <= 0 || i >= size() - 1) return noIndex;
         return points.at(i).index;
     }
-    // Every element's position, youngest first: size() of them.
+    // Every element's position, youngest first: size() of them, then the
+    // origin, where any element out of range lies.
     const Vec<double, 3>* positionData() const { return positions.data(); }
     // f(indexAt(e)) for every element e, youngest first.
     template <class F>
@@ -86,6 +87,7 @@ private:
     std::int64_t firstSerial = 0;  // of the first point after a restart
     PointRing<FlowerPoint> points;
     // By element, youngest first, apart from the ring: drawing and the family
-    // search read them all, most often in jumps, every frame.
+    // search read them all, most often in jumps, every frame. One more than
+    // the ring holds, for the origin after the last present element.
     std::vector<Vec<double, 3>> positions;
 };

@@ -28,7 +28,7 @@ FibSurface::FibSurface() {
 
 void FibSurface::rebuild() {
     pointSet.resize(requestedCount);  // the set ignores -1, the count before any request
-    wheel.resize(pointSet.capacity());  // allocates only when the count changes
+    colors.resize(pointSet.capacity() + 1);  // allocates only when the count changes
     pointSet.grow(growthSpeed * 0.01 * pointSet.capacity());
     rebuildFamilies(families, pointSet, spheric);
 }
@@ -161,9 +161,9 @@ void FibSurface::draw() {
     const PrimitiveLook pointLook{pointColor, pointColorOffset, pointColorFlow, false, pointLighting};
     const PrimitiveLook polygonLook{polygonColor, polygonColorOffset, polygonColorFlow, polygonColorMarker,
                                     polygonLighting};
-    auto wheelFor = [&](const PrimitiveLook& look) {
-        if (look.colorFlow) prepareWheel(look.colorOffset);
-        return WheelPlaces{wheel.data(), wheelOfSerialZero};
+    auto colorsFor = [&](const PrimitiveLook& look) -> std::vector<Vec<float, 3>>& {
+        if (look.colorFlow) prepareFlowColors(look.colorOffset);
+        return colors;
     };
 
     setUpLighting(lineLook.lighting);
@@ -171,7 +171,7 @@ void FibSurface::draw() {
     if (linesVisible) {
         glLineWidth(lineWidth);
         glColor3fv(lineLook.color.data());
-        drawLines(shape, lineLook, wheelFor(lineLook), lineSpiralMask);
+        drawLines(shape, lineLook, colorsFor(lineLook), lineSpiralMask, lineElements);
     }
 
     // On the disc the points are never hidden by the polygons.
@@ -179,7 +179,7 @@ void FibSurface::draw() {
     if (pointsVisible) {
         glPointSize(pointSize);
         glColor3fv(pointLook.color.data());
-        drawPoints(shape, pointLook, wheelFor(pointLook));
+        drawPoints(shape, pointLook, colorsFor(pointLook));
     }
     glDepthFunc(GL_LESS);
 
@@ -187,7 +187,7 @@ void FibSurface::draw() {
     glShadeModel(flatPolygonColor ? GL_FLAT : GL_SMOOTH);
     if (polygonsVisible) {
         glColor3fv(polygonLook.color.data());
-        drawPolygons(shape, polygonLook, wheelFor(polygonLook), polygonSpiralMask);
+        drawPolygons(shape, polygonLook, colorsFor(polygonLook), polygonSpiralMask, polygonElements);
     }
 
     glPopAttrib();
@@ -198,9 +198,12 @@ void FibSurface::draw() {
     periodChanged.emit(colorPeriod);
 }
 
-void FibSurface::prepareWheel(double offset) {
+void FibSurface::prepareFlowColors(double offset) {
     const double period = colorPeriod;
-    double* place = wheel.data();
-    pointSet.forEachIndex([&](std::int64_t serial) { *place++ = flowWheel(serial, offset, period); });
-    wheelOfSerialZero = flowWheel(0, offset, period);
+    // As the driver would store the doubles of a colour call: as floats.
+    auto asStored = [](const Vec<double, 3>& c) { return Vec<float, 3>(c[0], c[1], c[2]); };
+    Vec<float, 3>* color = colors.data();
+    pointSet.forEachIndex(
+        [&](std::int64_t serial) { *color++ = asStored(wheelColor(flowWheel(serial, offset, period))); });
+    *color = asStored(wheelColor(flowWheel(0, offset, period)));
 }

@@ -3,6 +3,7 @@
 // colour flow, whose period it announces after each frame.
 #pragma once
 
+#include "ElementLists.h"
 #include "FibPointSet.h"
 #include "PrimitiveLook.h"
 #include "SpiralFamily.h"
@@ -62,9 +63,10 @@ public:
 private:
     void rebuild();
     void setUpLighting(bool on);
-    // The wheel place of every present element at this offset, worked out
-    // once a frame for each flowing class instead of at each of its vertices.
-    void prepareWheel(double offset);
+    // The flow colour of every present element at this offset, and after
+    // them that of serial number 0, for any element out of range: written
+    // once a frame for each flowing class.
+    void prepareFlowColors(double offset);
 
     int requestedCount = -1;
     bool spheric = true;
@@ -97,12 +99,11 @@ private:
     bool polygonsVisible = true;
     double colorPeriod = 0.618;
     double colorPeriodIncrement = 1e-6;
-    // One entry per place in the ring, the present elements' for this frame;
-    // small, because the polygons reach each element about six times a
-    // frame, in jumps, and the driver's own work between them leaves little
-    // of it in the cache.
-    std::vector<double> wheel;
-    double wheelOfSerialZero = 0;  // of any element out of range
+    // Per element and one more, the colours of the class being drawn.
+    std::vector<Vec<float, 3>> colors;
+    // The elements the lines and the polygons join, kept while the flower's
+    // topology stays.
+    ElementLists lineElements, polygonElements;
     // The driver's (min, max) sizes, asked for while the minimum reads 0.
     float pointSizeRange[2] = {0, 0};
     float lineWidthRange[2] = {0, 0};

@@ -1,7 +1,5 @@
 #include "FlowerPrimitives.h"
 
-#include "FlowColor.h"
-
 #include <GL/gl.h>
 
 #include <algorithm>
@@ -15,6 +13,8 @@ namespace {
 // The palette offers families up to order 17 (step 1597); higher mask bits
 // would ask for millions of strands, so they are left out.
 constexpr unsigned drawableFamilies = 0xFFFF;
+
+using Primitive = ElementLists::Primitive;
 
 // A fixed pattern: its primitive and its elements in drawing order.
 struct Pattern {
@@ -44,84 +44,6 @@ const Pattern centrePolygons[] = {
     {GL_TRIANGLE_STRIP, centreStrip, std::size(centreStrip)},
 };
 
-// How one class of primitive colours and lights its vertices, with the
-// arrays it reads there, taken once before the class draws: a local value
-// stays in registers across the driver calls at every vertex, where what the
-// shape and the look refer to would be fetched again.
-class VertexStyle {
-public:
-    VertexStyle(const FlowerShape& shape, const PrimitiveLook& look, WheelPlaces wheel)
-        : positions(shape.points.positionData()),
-          origin(&shape.points.positionAt(-1)),  // what any element out of range lies at
-          wheel(look.colorFlow ? wheel.present : nullptr),
-          wheelOutside(wheel.outside),
-          count(shape.points.size()),
-          lit(look.lighting),
-          spheric(shape.spheric) {}
-
-    // Colour, normal, vertex; out of range, the origin in the colour of
-    // serial number 0. On the sphere a point's position is its own normal.
-    // Inline: it runs at every vertex, over a million times a frame at full size.
-    void emit(int e) const {
-        const bool present = static_cast<unsigned>(e) < count;
-        if (wheel) {
-            const Vec<double, 3> c = wheelColor(present ? wheel[e] : wheelOutside);
-            glColor3d(c[0], c[1], c[2]);
-        }
-        const Vec<double, 3>* position = present ? &positions[e] : origin;
-        if (lit) {
-            if (spheric)
-                glNormal3dv(position->data());
-            else
-                glNormal3f(1, 1, 1);
-        }
-        glVertex3dv(position->data());
-    }
-
-private:
-    const Vec<double, 3>* positions;
-    const Vec<double, 3>* origin;
-    const double* wheel;  // null unless flowing
-    double wheelOutside;
-    unsigned count;
-    bool lit;
-    bool spheric;
-};
-
-// One primitive, begun on its first vertex and ended only if it was begun:
-// Mesa's llvmpipe drops primitives that follow runs of empty begin/end
-// pairs, and a strand or strip with nothing in range would make one.
-class Primitive {
-public:
-    Primitive(GLenum mode, const VertexStyle& style) : mode(mode), style(style) {}
-    ~Primitive() {
-        if (begun) glEnd();
-    }
-    Primitive(const Primitive&) = delete;
-    Primitive& operator=(const Primitive&) = delete;
-
-    void emit(int e) {
-        begin();
-        style.emit(e);
-    }
-    // In the colour of a family's strand, set between the flow colour and the normal.
-    void emit(int e, int markerOrder, int shade) {
-        begin();
-        markerColor(markerOrder, shade);
-        style.emit(e);
-    }
-
-private:
-    void begin() {
-        if (!begun) glBegin(mode);
-        begun = true;
-    }
-
-    GLenum mode;
-    const VertexStyle& style;
-    bool begun = false;
-};
-
 // Every place of the ring taken on the sphere: the oldest point rests at the
 // south pole, and the patterns that close it are drawn.
 bool sphereIsFull(const FlowerShape& shape) {
@@ -129,28 +51,36 @@ bool sphereIsFull(const FlowerShape& shape) {
     return shape.spheric && capacity != 0 && shape.points.size() == capacity;
 }
 
+// The lowest family of a mask as polygons draw it: its order, or -1 for none.
+int lowestOrder(unsigned mask) {
+    mask &= drawableFamilies;
+    if (mask == 0) return -1;
+    int b = 0;
+    while (!(mask >> b & 1u)) ++b;
+    return b + 2;
+}
+
 // The centre patterns, then their mirror at the south pole of a full sphere
 // (whatever the count there).
-void emitCentrePatterns(const FlowerShape& shape, const Pattern (&patterns)[3], const VertexStyle& style) {
+void emitCentrePatterns(const FlowerShape& shape, const Pattern (&patterns)[3], ElementLists& lists) {
     const FibPointSet& points = shape.points;
     for (bool mirrored : {false, true}) {
         if (mirrored ? !sphereIsFull(shape) : points.size() < 14) continue;
         for (const Pattern& pattern : patterns) {
-            Primitive primitive(pattern.mode, style);
+            Primitive primitive(lists, pattern.mode);
             for (std::size_t i = 0; i < pattern.count; ++i)
-                primitive.emit(mirrored ? points.mirrorOf(pattern.elements[i]) : pattern.elements[i]);
+                primitive.add(mirrored ? points.mirrorOf(pattern.elements[i]) : pattern.elements[i]);
         }
     }
 }
 
 // One strip zigzagging between the spirals of steps a and b, advancing by
 // b - a each step, from element e; mirrored strips emit the mirror of each element.
-void emitBandStrip(const FlowerShape& shape, const PrimitiveLook& look, WheelPlaces wheel, int e, int a, int b,
-                   int last, bool final, bool mirrored) {
+void emitBandStrip(const FlowerShape& shape, ElementLists& lists, int e, int a, int b, int last, bool final,
+                   bool mirrored) {
     const FibPointSet& points = shape.points;
-    const VertexStyle style(shape, look, wheel);
-    Primitive strip(GL_TRIANGLE_STRIP, style);
-    auto put = [&](int x) { strip.emit(mirrored ? points.mirrorOf(x) : x); };
+    Primitive strip(lists, GL_TRIANGLE_STRIP);
+    auto put = [&](int x) { strip.add(mirrored ? points.mirrorOf(x) : x); };
     if (mirrored) {
         // Skip ahead until both mirrored corners exist; b - a is the band's own step.
         const int n = points.size();
@@ -166,114 +96,93 @@ void emitBandStrip(const FlowerShape& shape, const PrimitiveLook& look, WheelPla
 }
 
 // Every strand starts at the centre point and, on a full sphere, ends at the south pole.
-void drawFixedLines(const FlowerShape& shape, const PrimitiveLook& look, WheelPlaces wheel, unsigned mask) {
-    const VertexStyle style(shape, look, wheel);
+void drawFixedLines(const FlowerShape& shape, bool marker, unsigned mask, ElementLists& lists) {
     const int n = shape.points.size();
     const bool toSouthPole = sphereIsFull(shape);
-    const bool marker = look.colorMarker;
     mask &= drawableFamilies;
     for (unsigned b = 0; b < 32; ++b) {
         if (!(mask >> b & 1u)) continue;
         const int order = b + 2;
         const int step = fibonacci(order);
-        if (marker) markerColor(order, -1);
+        if (marker) lists.color(markerRgb(order, -1));
         for (int j = 0; j < step; ++j) {
-            Primitive strand(GL_LINE_STRIP, style);
-            strand.emit(0);
-            for (int e = j; e < n; e += step) strand.emit(e);
-            if (toSouthPole) strand.emit(n - 1);
+            Primitive strand(lists, GL_LINE_STRIP);
+            strand.add(0);
+            for (int e = j; e < n; e += step) strand.add(e);
+            if (toSouthPole) strand.add(n - 1);
         }
     }
 }
 
-void drawCentreLines(const FlowerShape& shape, const PrimitiveLook& look, WheelPlaces wheel) {
-    emitCentrePatterns(shape, centreLines, VertexStyle(shape, look, wheel));
-}
+void drawCentreLines(const FlowerShape& shape, ElementLists& lists) { emitCentrePatterns(shape, centreLines, lists); }
 
-void drawFamilyLines(const FlowerShape& shape, const PrimitiveLook& look, WheelPlaces wheel) {
+void drawFamilyLines(const FlowerShape& shape, bool marker, ElementLists& lists) {
     const FibPointSet& points = shape.points;
-    const VertexStyle style(shape, look, wheel);
     const int n = points.size();
-    const bool marker = look.colorMarker;
     for (const SpiralFamily& family : shape.families) {
         const int step = fibonacci(family.order);
-        if (marker) markerColor(family.order, -1);
+        if (marker) lists.color(markerRgb(family.order, -1));
         const int last = coverageEnd(family.first, family.last, points, shape.spheric);
         // A closed family also runs mirrored through the southern half, as
         // far as its mirror points exist yet.
         if (shape.spheric && family.last >= 0) {
             for (int j = 0; j < step; ++j) {
-                Primitive strand(GL_LINE_STRIP, style);
+                Primitive strand(lists, GL_LINE_STRIP);
                 for (int e = family.first + j; e <= last; e += step) {
                     const int m = points.mirrorOf(e);
-                    if (m < n) strand.emit(m);
+                    if (m < n) strand.add(m);
                 }
             }
         }
         for (int j = 0; j < step; ++j) {
-            Primitive strand(GL_LINE_STRIP, style);
-            for (int e = family.first + j; e <= last; e += step) strand.emit(e);
+            Primitive strand(lists, GL_LINE_STRIP);
+            for (int e = family.first + j; e <= last; e += step) strand.add(e);
         }
     }
 }
 
-// Quads between the spirals of steps F(k - 1) and F(k), for the lowest family in the mask.
-void drawFixedPolygons(const FlowerShape& shape, const PrimitiveLook& look, WheelPlaces wheel, unsigned mask) {
-    mask &= drawableFamilies;
-    if (mask == 0) return;
-    int b = 0;
-    while (!(mask >> b & 1u)) ++b;
-    const int k = b + 2;
+// Quads between the spirals of steps F(k - 1) and F(k), for the lowest
+// family in the mask. In marker mode the colours are the elements' own.
+void drawFixedPolygons(const FlowerShape& shape, bool marker, unsigned mask, ElementLists& lists) {
+    const int k = lowestOrder(mask);
+    if (k < 0) return;
     const int a = fibonacci(k - 1), s = fibonacci(k), c = fibonacci(k + 1);
-    const FibPointSet& points = shape.points;
-    const int n = points.size();
-    const VertexStyle style(shape, look, wheel);
-    const bool marker = look.colorMarker;
-    if (marker) markerColor(k, 1);
-    glFrontFace(k % 2 ? GL_CW : GL_CCW);
-    // In marker mode alternate strands of the family are shaded full and at 80 %.
-    auto quad = [&](Primitive& quads, int e0, int e1, int e2, int e3) {
-        for (int e : {e0, e1, e2, e3}) {
-            if (marker)
-                quads.emit(e, k, static_cast<int>(points.indexAt(e) % s & 1));
-            else
-                quads.emit(e);
-        }
-    };
-
+    const int n = shape.points.size();
+    if (marker) lists.color(markerRgb(k, 1));
+    lists.frontFace(k % 2 ? GL_CW : GL_CCW);
     {
         // The clamped corners meet at element 0 and close the disc around the centre.
-        Primitive quads(GL_QUADS, style);
+        Primitive quads(lists, GL_QUADS);
         for (int j = -c; j <= -1; ++j) {
             if (j + s < 0) continue;
-            quad(quads, std::max(j, 0), std::max(j + a, 0), j + c, j + s);
+            for (int e : {std::max(j, 0), std::max(j + a, 0), j + c, j + s}) quads.add(e);
         }
     }
     {
-        Primitive quads(GL_QUADS, style);
-        for (int j = 0; j <= n - c - 1; ++j) quad(quads, j, j + a, j + c, j + s);
+        Primitive quads(lists, GL_QUADS);
+        for (int j = 0; j <= n - c - 1; ++j)
+            for (int e : {j, j + a, j + c, j + s}) quads.add(e);
     }
     if (sphereIsFull(shape)) {
-        Primitive quads(GL_QUADS, style);
+        Primitive quads(lists, GL_QUADS);
         for (int j = n - c; j <= n - 1; ++j) {
             if (j + a > n - 1) continue;
-            quad(quads, j, j + a, std::min(j + c, n - 1), std::min(j + s, n - 1));
+            for (int e : {j, j + a, std::min(j + c, n - 1), std::min(j + s, n - 1)}) quads.add(e);
         }
     }
 }
 
-void drawCentrePolygons(const FlowerShape& shape, const PrimitiveLook& look, WheelPlaces wheel) {
-    glFrontFace(GL_CW);
-    emitCentrePatterns(shape, centrePolygons, VertexStyle(shape, look, wheel));
+void drawCentrePolygons(const FlowerShape& shape, ElementLists& lists) {
+    lists.frontFace(GL_CW);
+    emitCentrePatterns(shape, centrePolygons, lists);
 }
 
 // Triangle strips filling the band between each family's two neighbours.
-void drawFamilyBands(const FlowerShape& shape, const PrimitiveLook& look, WheelPlaces wheel) {
+void drawFamilyBands(const FlowerShape& shape, bool marker, ElementLists& lists) {
     const FibPointSet& points = shape.points;
     const std::vector<SpiralFamily>& families = shape.families;
     const int n = points.size(), capacity = points.capacity();
     const int count = static_cast<int>(families.size());
-    const bool marker = look.colorMarker;
     for (int t = 1; t <= count - 2; ++t) {
         const int order = families[t].order;
         const int a = fibonacci(families[t - 1].order);
@@ -282,62 +191,130 @@ void drawFamilyBands(const FlowerShape& shape, const PrimitiveLook& look, WheelP
         const int first = families[t + 1].first;
         const int closedAt = families[t - 1].last;
         const bool final = t == count - 2;
-        glFrontFace(order % 2 ? GL_CCW : GL_CW);
+        lists.frontFace(order % 2 ? GL_CCW : GL_CW);
         const int last = coverageEnd(first, closedAt, points, shape.spheric);
         for (bool mirrored : {true, false}) {
             if (mirrored && !(shape.spheric && closedAt >= 0 && n >= (capacity + 1) / 2)) continue;
             for (int j = 0; j < s; ++j) {
                 const int e = a + first + j;
-                if (marker) markerColor(order, static_cast<int>(points.indexAt(e) & 1));
-                emitBandStrip(shape, look, wheel, e, a, b, last, final, mirrored);
+                if (marker) lists.strandColor(order, e);
+                emitBandStrip(shape, lists, e, a, b, last, final, mirrored);
             }
         }
     }
 }
 
-using Routine = void (*)(const FlowerShape&, const PrimitiveLook&, WheelPlaces);
-using MaskRoutine = void (*)(const FlowerShape&, const PrimitiveLook&, WheelPlaces, unsigned);
+// The routines that build one class's lists: in adaptive mode the centre
+// pattern, then the families of the table; in fixed mode those of the mask.
+struct Routines {
+    void (*centre)(const FlowerShape&, ElementLists&);
+    void (*families)(const FlowerShape&, bool marker, ElementLists&);
+    void (*fixed)(const FlowerShape&, bool marker, unsigned mask, ElementLists&);
+};
 
-// Adaptive, the centre pattern, then the families; fixed, the mask's families.
-template <Routine centre, Routine families, MaskRoutine fixed>
-void drawSpirals(const FlowerShape& shape, const PrimitiveLook& look, WheelPlaces wheel, unsigned mask) {
-    if (shape.adaptiveSpirals) {
-        centre(shape, look, wheel);
-        families(shape, look, wheel);
+// The lists are built again only when what they join changes: in adaptive
+// mode the family table, in fixed mode the mask.
+void keepLists(const FlowerShape& shape, unsigned mask, bool marker, ElementLists& lists, const Routines& build) {
+    static const std::vector<SpiralFamily> none;
+    const bool adaptive = shape.adaptiveSpirals;
+    const ElementLists::Topology topology{shape.points.capacity(), shape.points.size(), shape.spheric, adaptive,
+                                          adaptive ? 0u : mask, marker};
+    const std::vector<SpiralFamily>& table = adaptive ? shape.families : none;
+    if (lists.builtFor(topology, table)) return;
+    lists.rebuild(topology, table, shape.points.size());
+    if (adaptive) {
+        build.centre(shape, lists);
+        build.families(shape, marker, lists);
     } else {
-        fixed(shape, look, wheel, mask);
+        build.fixed(shape, marker, mask, lists);
     }
 }
+
+// The arrays a class's draws read, enabled while it lives: positions (on
+// the sphere also the normals, a unit position being its own normal; on the
+// lit disc every normal is (1, 1, 1)), and colours where the class has its own.
+class ClientArrays {
+public:
+    ClientArrays(const FlowerShape& shape, const PrimitiveLook& look, const Vec<double, 3>* positions,
+                 const Vec<float, 3>* colors)
+        : normals(look.lighting && shape.spheric), colored(colors != nullptr) {
+        glEnableClientState(GL_VERTEX_ARRAY);
+        glVertexPointer(3, GL_DOUBLE, sizeof *positions, positions);
+        if (normals) {
+            glEnableClientState(GL_NORMAL_ARRAY);
+            glNormalPointer(GL_DOUBLE, sizeof *positions, positions);
+        } else if (look.lighting) {
+            glNormal3f(1, 1, 1);
+        }
+        if (colored) {
+            glEnableClientState(GL_COLOR_ARRAY);
+            glColorPointer(3, GL_FLOAT, sizeof *colors, colors);
+        }
+    }
+    ~ClientArrays() {
+        if (colored) glDisableClientState(GL_COLOR_ARRAY);
+        if (normals) glDisableClientState(GL_NORMAL_ARRAY);
+        glDisableClientState(GL_VERTEX_ARRAY);
+    }
+    ClientArrays(const ClientArrays&) = delete;
+    ClientArrays& operator=(const ClientArrays&) = delete;
+
+private:
+    bool normals, colored;
+};
+static_assert(sizeof(Vec<double, 3>) == 3 * sizeof(double) && sizeof(Vec<float, 3>) == 3 * sizeof(float),
+              "the arrays are handed over as packed triples");
 }  // namespace
 
-void drawPoints(const FlowerShape& shape, const PrimitiveLook& look, WheelPlaces wheel) {
-    const VertexStyle style(shape, look, wheel);
+void drawPoints(const FlowerShape& shape, const PrimitiveLook& look, const ElementColors& colors) {
     const int n = shape.points.size();
-    Primitive points(GL_POINTS, style);
-    for (int e = 0; e < n; ++e) points.emit(e);
+    if (n == 0) return;
+    const ClientArrays arrays(shape, look, shape.points.positionData(), look.colorFlow ? colors.data() : nullptr);
+    glDrawArrays(GL_POINTS, 0, n);
 }
 
-void drawLines(const FlowerShape& shape, const PrimitiveLook& look, WheelPlaces wheel, unsigned mask) {
-    drawSpirals<drawCentreLines, drawFamilyLines, drawFixedLines>(shape, look, wheel, mask);
+void drawLines(const FlowerShape& shape, const PrimitiveLook& look, const ElementColors& colors, unsigned mask,
+               ElementLists& lists) {
+    keepLists(shape, mask, look.colorMarker, lists, {drawCentreLines, drawFamilyLines, drawFixedLines});
+    const ClientArrays arrays(shape, look, shape.points.positionData(), look.colorFlow ? colors.data() : nullptr);
+    lists.draw(shape.points);
 }
 
-void drawPolygons(const FlowerShape& shape, const PrimitiveLook& look, WheelPlaces wheel, unsigned mask) {
-    drawSpirals<drawCentrePolygons, drawFamilyBands, drawFixedPolygons>(shape, look, wheel, mask);
+void drawPolygons(const FlowerShape& shape, const PrimitiveLook& look, ElementColors& colors, unsigned mask,
+                  ElementLists& lists) {
+    keepLists(shape, mask, look.colorMarker, lists, {drawCentrePolygons, drawFamilyBands, drawFixedPolygons});
+    // Fixed quads in marker mode: alternate strands of the family full and
+    // at 80 %, by each element's serial number.
+    const int k = lowestOrder(mask);
+    const bool strandShades = look.colorMarker && !shape.adaptiveSpirals && k >= 0;
+    if (strandShades) {
+        const int s = fibonacci(k);
+        Vec<float, 3>* color = colors.data();
+        shape.points.forEachIndex([&](std::int64_t serial) { *color++ = markerRgb(k, static_cast<int>(serial % s & 1)); });
+        *color = markerRgb(k, 0);  // out of range: serial number 0
+    }
+    const Vec<float, 3>* own = look.colorFlow || strandShades ? colors.data() : nullptr;
+    const ElementLists::Gathered quads = shape.adaptiveSpirals
+                                             ? ElementLists::Gathered{shape.points.positionData(), own}
+                                             : lists.gather(shape.points.positionData(), own);
+    const ClientArrays arrays(shape, look, quads.positions, quads.colors);
+    lists.draw(shape.points);
 }
 
-void markerColor(int order, int shade) {
-    if (order < 0) return;
+Vec<float, 3> markerRgb(int order, int shade) {
     static const Vec<float, 3> marker[8] = {
         {1.0f, 0.0f, 0.0f}, {1.0f, 0.6f, 0.0f}, {1.0f, 1.0f, 0.0f}, {0.0f, 1.0f, 0.0f},
         {0.0f, 1.0f, 0.9f}, {0.0f, 0.4f, 1.0f}, {0.6f, 0.0f, 1.0f}, {1.0f, 0.0f, 0.6f},
     };
     const Vec<float, 3>& colour = marker[(order + 6) % 8];
-    if (shade < 0 || std::floor((shade + 1) * 0.6180339887498949) - std::floor(shade * 0.6180339887498949) != 0) {
-        glColor3fv(colour.data());
-    } else {
-        const Vec<float, 3> shaded = colour * 0.8f;
-        glColor3fv(shaded.data());
-    }
+    if (shade < 0 || std::floor((shade + 1) * 0.6180339887498949) - std::floor(shade * 0.6180339887498949) != 0)
+        return colour;
+    return colour * 0.8f;
+}
+
+void markerColor(int order, int shade) {
+    if (order < 0) return;
+    glColor3fv(markerRgb(order, shade).data());
 }
 
 }  // namespace primitives

@@ -12,7 +12,7 @@ set -eu
 BUILD=${1:-build}
 SLICES=${SLICES:-8}
 SLICE=${SLICE:-3}
-GOAL=1.10
+GOAL=1.05
 . "$(dirname "$0")/drive.sh"
 
 # time_turn PID LOG OUT: the program runs alone for SLICE seconds; its

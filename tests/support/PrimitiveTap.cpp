@@ -22,6 +22,9 @@ struct Real {
     void (*normal3dv)(const GLdouble*) = driver<void (*)(const GLdouble*)>("glNormal3dv");
     void (*normal3f)(GLfloat, GLfloat, GLfloat) = driver<void (*)(GLfloat, GLfloat, GLfloat)>("glNormal3f");
     void (*vertex3dv)(const GLdouble*) = driver<void (*)(const GLdouble*)>("glVertex3dv");
+    void (*drawArrays)(GLenum, GLint, GLsizei) = driver<void (*)(GLenum, GLint, GLsizei)>("glDrawArrays");
+    void (*drawElements)(GLenum, GLsizei, GLenum, const void*) =
+        driver<void (*)(GLenum, GLsizei, GLenum, const void*)>("glDrawElements");
 };
 
 const Real& real() {
@@ -154,5 +157,13 @@ void glVertex3dv(const GLdouble* p) {
         if (tap.separate) return;
     }
     real().vertex3dv(p);
+}
+void glDrawArrays(GLenum mode, GLint first, GLsizei count) {
+    if (tap.on) ++tap.begun, tap.empty += count == 0;
+    real().drawArrays(mode, first, count);
+}
+void glDrawElements(GLenum mode, GLsizei count, GLenum type, const void* indices) {
+    if (tap.on) ++tap.begun, tap.empty += count == 0;
+    real().drawElements(mode, count, type, indices);
 }
 }
