@@ -6,7 +6,7 @@ SANITIZE := -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-fra
 # -noreset: the server must not restart when the last test disconnects while another starts.
 XVFB := xvfb-run -a -s "-screen 0 1600x1000x24 -noreset"
 
-.PHONY: setup build run test check stress bench real-frames own-cpu soak screenshot icons install uninstall deb clean
+.PHONY: setup build run test check stress bench real-frames noop-cpu own-cpu soak screenshot icons install uninstall deb clean
 
 setup:
 	@sh tools/setup.sh
@@ -40,11 +40,17 @@ stress: build
 bench: build
 	@for b in $(BUILD)/bench/*_bench; do [ -x "$$b" ] && $(XVFB) "$$b" || exit 1; done
 	@sh tools/real_frames.sh $(BUILD)
+	@sh tools/noop_cpu.sh $(BUILD)
 	@sh tools/own_cpu.sh $(BUILD)
 
 # Only the real program's frames against the vertex-array reference.
 real-frames: build
 	@sh tools/real_frames.sh $(BUILD)
+
+# Only the CPU per frame a graphics card's driver would see: the real program
+# and the reference on Mesa's no-op back-end.
+noop-cpu: build
+	@sh tools/noop_cpu.sh $(BUILD)
 
 # Only the real program's own CPU per frame, sampled by perf.
 own-cpu: build

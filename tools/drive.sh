@@ -22,10 +22,11 @@ fail() {
     exit 1
 }
 
-# A private Xvfb, room for the program's windows and a reference view below
-# them; exports DISPLAY.
+# A private Xvfb, by default with room for the program's windows and a
+# reference view below them; exports DISPLAY.
+# Usage: start_server [WIDTHxHEIGHT]
 start_server() {
-    Xvfb -displayfd 3 -screen 0 1600x1440x24 -nolisten tcp 3>"$drive_dir/display" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 "${1:-1600x1440}x24" -nolisten tcp 3>"$drive_dir/display" 2>/dev/null &
     drive_server=$!
     for _ in $(seq 100); do
         [ -s "$drive_dir/display" ] && break
@@ -76,14 +77,19 @@ wait_frames() {
     fail "the program drew no $3 frames in 10 minutes"
 }
 
-# The program started, its windows found and set apart: $main, $palette,
-# and program_pid and swap_log as start_program sets them.
-start_spiravel() {
-    start_program "$@"
+# The program's windows found and set side by side: $main, $palette.
+place_windows() {
     main=$(find_window "^Spiravel 1.0 - ")
     palette=$(find_window "^Control Palette\$")
     # Without a window manager both open at the top-left corner.
     xdotool windowmove "$main" 0 0 windowmove "$palette" 1140 0
+}
+
+# The program started, its windows found and set apart: $main, $palette,
+# and program_pid and swap_log as start_program sets them.
+start_spiravel() {
+    start_program "$@"
+    place_windows
     wait_frames "$program_pid" "$swap_log" 2
 }
 

@@ -6,23 +6,12 @@ set -eu
 prog=${1:-build/spiravel}
 out=${2:-docs/screenshot.png}
 mkdir -p "$(dirname "$out")"
+. "$(dirname "$0")/drive.sh"
 
-xvfb-run -a -s "-screen 0 1476x700x24" sh -c '
-    "$1" &
-    pid=$!
-    trap "kill $pid 2>/dev/null" EXIT
-    find() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
-    for i in $(seq 100); do
-        main=$(find "^Spiravel 1.0 - ")
-        palette=$(find "^Control Palette\$")
-        [ -n "$main" ] && [ -n "$palette" ] && break
-        sleep 0.1
-    done
-    [ -n "$main" ] || { echo "the main window never appeared" >&2; exit 1; }
-    # Without a window manager both windows open at the top-left corner.
-    xdotool windowmove "$main" 0 0
-    [ -n "$palette" ] && xdotool windowmove "$palette" 1140 0
-    sleep 5
-    import -window root "$2"
-' _ "$prog" "$out"
+start_server 1476x700
+"$prog" >/dev/null 2>&1 &
+started="$started $!"
+place_windows
+sleep 5
+import -window root "$out"
 echo "wrote $out"
