@@ -105,6 +105,7 @@ public:
     virtual _connection_base* clone_for(has_slots<mt_policy>* newReceiver) = 0;
 };
 
+// Names by arity, kept for code written against them; the program uses none.
 template <class mt_policy = multi_threaded_local>
 using _connection_base0 = _connection_base<mt_policy>;
 template <class A1, class mt_policy = multi_threaded_local>
@@ -136,6 +137,7 @@ private:
     Slot slot_;
 };
 
+// Names by arity, kept for code written against them; the program uses none.
 template <class Dest, class mt_policy = multi_threaded_local>
 using _connection0 = _connection<Dest, mt_policy>;
 template <class Dest, class A1, class mt_policy = multi_threaded_local>

@@ -1,5 +1,7 @@
 #include "FibPointSet.h"
 
+#include "core/MathConstants.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -7,7 +9,9 @@ const Vec<double, 3> FibPointSet::origin;
 const std::int64_t FibPointSet::noIndex = 0;
 
 namespace {
-constexpr double golden = 0.6180339887498949;
+using math::golden;
+using math::halfPi;
+using math::pi;
 
 // The golden angle: 2π × 0.618... per serial number, in exactly this order of
 // operations. From 2^31 on the product would keep ever fewer bits of the
@@ -18,12 +22,12 @@ void setAzimuth(FlowerPoint& p) {
     double phi;
     if (p.index < std::int64_t(1) << 31) {
         const double i = static_cast<double>(p.index);
-        phi = (i * golden + i * golden) * 3.141592653589793;
+        phi = (i * golden + i * golden) * pi;
     } else {
         constexpr std::uint64_t m = static_cast<std::uint64_t>(golden * 0x1p53);
         constexpr std::uint64_t low53 = (std::uint64_t(1) << 53) - 1;
         const double turn = static_cast<double>(static_cast<std::uint64_t>(p.index) * m & low53) * 0x1p-53;
-        phi = (turn + turn) * 3.141592653589793;
+        phi = (turn + turn) * pi;
     }
     p.cosPhi = std::cos(phi);
     p.sinPhi = std::sin(phi);
@@ -110,7 +114,6 @@ void FibPointSet::placeAll(Place place) {
 }
 
 void FibPointSet::computePositions() {
-    constexpr double halfPi = 1.5707963267948966;
     // On the sphere the polar angle, from 0 at the centre to π at the far pole.
     auto onSphere = [this](auto polar) {
         placeAll([this, polar](const FlowerPoint& p) {

@@ -79,6 +79,7 @@ private:
     void placeAll(Place place);
 
     bool spheric = false;
+    // Exactly one density law is on: each select sets all three.
     bool uniformDensity = true;
     bool naturalDensity = false;
     bool slowCentre = false;

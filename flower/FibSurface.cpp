@@ -38,6 +38,8 @@ void FibSurface::setPointCount(int count) {
     rebuild();
 }
 
+// The palette has a toggle that sets nothing; it is received so that every
+// palette signal has its slot.
 void FibSurface::setNoEffectToggle(bool) {}
 
 void FibSurface::setSpheric(bool on) {
@@ -111,6 +113,8 @@ void FibSurface::setFlatPolygonColor(bool on) { flatPolygonColor = on; }
 
 void FibSurface::setColorPeriod(double period) { colorPeriod = period; }
 void FibSurface::setColorPeriodIncrement(double increment) { colorPeriodIncrement = increment; }
+// The palette's "Origen" field: received and ignored, the flow starts at
+// serial number 0 whatever it says.
 void FibSurface::setColorFlowOrigin(double) {}
 
 void FibSurface::setPointSize(double x) { pointSize = pickSize(x, GL_POINT_SIZE_RANGE, pointSizeRange); }

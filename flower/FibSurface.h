@@ -75,6 +75,7 @@ private:
     Vec<float, 3> pointColor{1.0f, 0.0f, 0.0f};
     double pointColorOffset = 0;
     bool pointLighting = true;
+    // Flow and marker are never both on for a class; with neither its plain colour applies.
     bool lineColorFlow = false;
     bool lineColorMarker = false;
     Vec<float, 3> lineColor{0.0f, 0.0f, 0.0f};

@@ -1,5 +1,7 @@
 #include "FlowerPrimitives.h"
 
+#include "core/MathConstants.h"
+
 #include <GL/gl.h>
 
 #include <algorithm>
@@ -307,8 +309,10 @@ Vec<float, 3> markerRgb(int order, int shade) {
         {0.0f, 1.0f, 0.9f}, {0.0f, 0.4f, 1.0f}, {0.6f, 0.0f, 1.0f}, {1.0f, 0.0f, 0.6f},
     };
     const Vec<float, 3>& colour = marker[(order + 6) % 8];
-    if (shade < 0 || std::floor((shade + 1) * 0.6180339887498949) - std::floor(shade * 0.6180339887498949) != 0)
-        return colour;
+    // The letter of the Fibonacci word at `shade`, 0 or 1, picks 80 % or
+    // full strength; for the parities the routines pass, 0 and 1 map to themselves.
+    using math::golden;
+    if (shade < 0 || std::floor((shade + 1) * golden) - std::floor(shade * golden) != 0) return colour;
     return colour * 0.8f;
 }
 
