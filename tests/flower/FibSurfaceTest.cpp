@@ -26,9 +26,9 @@ struct FedPrimitive {
 };
 
 // A 200 × 200 view of the unit sphere from above: z = 1 lies at depth 0, z = -1 at depth 1.
-class FlowerView : public ::testing::Test {
+class FibSurfaceGl : public ::testing::Test {
 protected:
-    FlowerView() : gl(200, 200) {
+    FibSurfaceGl() : gl(200, 200) {
         glMatrixMode(GL_PROJECTION);
         glLoadIdentity();
         glOrtho(-1.25, 1.25, -1.25, 1.25, -1, 1);
@@ -77,7 +77,7 @@ bool sameGeometry(const std::vector<FedPrimitive>& a, const std::vector<FedPrimi
     return true;
 }
 
-TEST_F(FlowerView, StartsWithSixPointsAndAnnouncesThePeriodOncePerDraw) {
+TEST_F(FibSurfaceGl, StartsWithSixPointsAndAnnouncesThePeriodOncePerDraw) {
     FibSurface flower;
     Recorder<double> periods(flower.periodChanged);
     show(flower, true, false, false);
@@ -89,7 +89,7 @@ TEST_F(FlowerView, StartsWithSixPointsAndAnnouncesThePeriodOncePerDraw) {
     EXPECT_EQ(periods.size(), 2u);
 }
 
-TEST_F(FlowerView, GrowthSpeedIsClampedToZeroAndOne) {
+TEST_F(FibSurfaceGl, GrowthSpeedIsClampedToZeroAndOne) {
     FibSurface flower, reference;
     show(flower, true, false, false);
     show(reference, true, false, false);
@@ -107,7 +107,7 @@ TEST_F(FlowerView, GrowthSpeedIsClampedToZeroAndOne) {
 // The points' depth test: with the depth buffer cleared to 0 only a test that
 // always passes draws the disc's points, and only less-or-equal draws the
 // north pole (depth exactly 0) of the sphere.
-TEST_F(FlowerView, PointsAlwaysShowOnTheDiscAndPassLessOrEqualOnTheSphere) {
+TEST_F(FibSurfaceGl, PointsAlwaysShowOnTheDiscAndPassLessOrEqualOnTheSphere) {
     for (bool spheric : {false, true}) {
         FibSurface flower;
         flower.setSpheric(spheric);
@@ -149,7 +149,7 @@ bool driverRestoresNestedAttributeGroups() {
     return restored;
 }
 
-TEST_F(FlowerView, DrawRestoresTheStateItChangesAndTheMatrices) {
+TEST_F(FibSurfaceGl, DrawRestoresTheStateItChangesAndTheMatrices) {
     struct Lighting {
         GLint shadeModel, colorMaterialFace, colorMaterialMode;
         GLboolean lighting, colorMaterial;
@@ -236,7 +236,7 @@ TEST_F(FlowerView, DrawRestoresTheStateItChangesAndTheMatrices) {
 
 // Feedback reports each line strip as separate segments; a strip begins
 // wherever a segment does not continue from the previous one.
-TEST_F(FlowerView, DefaultFixedLinesAre178StrandsFromTheCentre) {
+TEST_F(FibSurfaceGl, DefaultFixedLinesAre178StrandsFromTheCentre) {
     FibSurface flower;
     flower.setAdaptiveSpirals(false);
     growTo(flower, 4181, 4181);
@@ -259,7 +259,7 @@ TEST_F(FlowerView, DefaultFixedLinesAre178StrandsFromTheCentre) {
 
 // Seen from above on the disc, a family's quads all wind one way in the window:
 // clockwise survives culling for order 5 (front face CW), anticlockwise for order 6.
-TEST_F(FlowerView, FixedPolygonsDrawOnlyTheLowestFamilyWoundByItsOrder) {
+TEST_F(FibSurfaceGl, FixedPolygonsDrawOnlyTheLowestFamilyWoundByItsOrder) {
     FibSurface flower;
     flower.setSpheric(false);
     flower.setAdaptiveSpirals(false);
@@ -292,7 +292,7 @@ TEST_F(FlowerView, FixedPolygonsDrawOnlyTheLowestFamilyWoundByItsOrder) {
 
 // On the disc the newest point sits at the window centre, and only the
 // centre patterns use it.
-TEST_F(FlowerView, NoCentrePatternBelowFourteenPoints) {
+TEST_F(FibSurfaceGl, NoCentrePatternBelowFourteenPoints) {
     auto touchesCentre = [](const std::vector<FedPrimitive>& fed) {
         for (const FedPrimitive& p : fed)
             for (const FedVertex& v : p.vertices)
@@ -315,7 +315,7 @@ TEST_F(FlowerView, NoCentrePatternBelowFourteenPoints) {
 // the south pole once the sphere is full. Seen from below, the pole lies at
 // the window centre in front (missing elements sit there too, but at depth
 // 0.5 and beyond; polygon offset pushes polygons a little back).
-TEST_F(FlowerView, SouthPolePatternsAppearOnlyOnAFullSphere) {
+TEST_F(FibSurfaceGl, SouthPolePatternsAppearOnlyOnAFullSphere) {
     auto reachesSouthPole = [](const std::vector<FedPrimitive>& fed) {
         for (const FedPrimitive& p : fed)
             for (const FedVertex& v : p.vertices)
@@ -339,7 +339,7 @@ TEST_F(FlowerView, SouthPolePatternsAppearOnlyOnAFullSphere) {
 
 // Light 0 shines along one axis at a time; a vertex with normal (1, 1, 1) is
 // lit at 1.2 × its colour (0.2 global ambient plus full diffuse) whichever axis.
-TEST_F(FlowerView, EveryNormalOnTheLitDiscIsOneOneOne) {
+TEST_F(FibSurfaceGl, EveryNormalOnTheLitDiscIsOneOneOne) {
     FibSurface flower;
     flower.setSpheric(false);
     growTo(flower, 600, 400);
@@ -364,7 +364,7 @@ TEST_F(FlowerView, EveryNormalOnTheLitDiscIsOneOneOne) {
     glLightfv(GL_LIGHT0, GL_POSITION, overhead);
 }
 
-TEST_F(FlowerView, MarkerAndFlowColoursFollowTheirTables) {
+TEST_F(FibSurfaceGl, MarkerAndFlowColoursFollowTheirTables) {
     using primitives::markerColor;
     auto current = [] {
         GLfloat c[4];
@@ -412,7 +412,7 @@ TEST_F(FlowerView, MarkerAndFlowColoursFollowTheirTables) {
 
 // After a restart the set is empty while the family table still describes
 // the full flower it replaced.
-TEST_F(FlowerView, ARestartedFrozenFlowerDrawsNothingUntilARebuildBringsOnePoint) {
+TEST_F(FibSurfaceGl, ARestartedFrozenFlowerDrawsNothingUntilARebuildBringsOnePoint) {
     for (bool adaptive : {true, false}) {
         FibSurface flower;
         flower.setAdaptiveSpirals(adaptive);
@@ -434,7 +434,7 @@ TEST_F(FlowerView, ARestartedFrozenFlowerDrawsNothingUntilARebuildBringsOnePoint
 
 // Empty, single, partly grown and full flowers in every mode and mapping:
 // nothing but finite vertices, no GL error.
-TEST_F(FlowerView, AnyStageOfGrowthDrawsSafelyInEveryMode) {
+TEST_F(FibSurfaceGl, AnyStageOfGrowthDrawsSafelyInEveryMode) {
     FibSurface flower;
     for (int points : {0, 1, 2, 13, 14, 160, 320})
         for (bool spheric : {false, true})
@@ -459,7 +459,7 @@ TEST_F(FlowerView, AnyStageOfGrowthDrawsSafelyInEveryMode) {
 
 // The palette offers mask bits 0 to 15; higher ones would mean families of
 // millions of strands and are left out.
-TEST_F(FlowerView, MaskBitsAbove15DrawNothing) {
+TEST_F(FibSurfaceGl, MaskBitsAbove15DrawNothing) {
     FibSurface flower;
     flower.setAdaptiveSpirals(false);
     growTo(flower, 4181, 4181);
@@ -474,7 +474,7 @@ TEST_F(FlowerView, MaskBitsAbove15DrawNothing) {
     EXPECT_FALSE(feed(flower).empty());
 }
 
-TEST_F(FlowerView, SizesSpanTheRangesTheDriverReports) {
+TEST_F(FibSurfaceGl, SizesSpanTheRangesTheDriverReports) {
     GLfloat points[2], lines[2];
     glGetFloatv(GL_POINT_SIZE_RANGE, points);
     glGetFloatv(GL_LINE_WIDTH_RANGE, lines);

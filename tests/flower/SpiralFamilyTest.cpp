@@ -15,7 +15,7 @@ void PrintTo(const SpiralFamily& f, std::ostream* os) {
 
 namespace {
 
-TEST(Fibonacci, CountsFromZero) {
+TEST(SpiralFamily, FibonacciCountsFromZero) {
     EXPECT_EQ(fibonacci(0), 0);
     EXPECT_EQ(fibonacci(1), 1);
     EXPECT_EQ(fibonacci(2), 1);
@@ -49,14 +49,14 @@ void expectWellFormed(const std::vector<SpiralFamily>& table) {
     }
 }
 
-TEST(SpiralFamilies, SixPointsAreTooFewForAnyExtension) {
+TEST(SpiralFamily, SixPointsAreTooFewForAnyExtension) {
     const FibPointSet set = grownSet(4181, true, 6);
     std::vector<SpiralFamily> table{{9, 9, 9}};
     rebuildFamilies(table, set, true);
     EXPECT_EQ(table, (std::vector<SpiralFamily>{{5, 1, -1}, {6, 1, -1}, {7, 1, -1}}));
 }
 
-TEST(SpiralFamilies, EachExtensionClosesTheEntryThreeFromTheEnd) {
+TEST(SpiralFamily, EachExtensionClosesTheEntryThreeFromTheEnd) {
     const FibPointSet set = grownSet(4181, false, 4181);
     std::vector<SpiralFamily> table;
     resetFamilies(table);
@@ -84,7 +84,7 @@ TEST(SpiralFamilies, EachExtensionClosesTheEntryThreeFromTheEnd) {
     expectWellFormed(table);
 }
 
-TEST(SpiralFamilies, RebuiltTablesAreWellFormedOnDiscAndSphereWhileGrowing) {
+TEST(SpiralFamily, RebuiltTablesAreWellFormedOnDiscAndSphereWhileGrowing) {
     for (bool spheric : {false, true})
         for (int points : {14, 100, 1000, 2500, 4181}) {
             SCOPED_TRACE(testing::Message() << (spheric ? "sphere " : "disc ") << points);
@@ -97,7 +97,7 @@ TEST(SpiralFamilies, RebuiltTablesAreWellFormedOnDiscAndSphereWhileGrowing) {
 // The search on the sphere stays in the northern half: no family found there
 // reaches its own step into element (N + 1) / 2 or beyond, while the disc's
 // search runs over every point.
-TEST(SpiralFamilies, TheSphereSearchStaysNorthOfElementHalfOfN) {
+TEST(SpiralFamily, TheSphereSearchStaysNorthOfElementHalfOfN) {
     const int n = 4181, half = (n + 1) / 2;
     std::vector<SpiralFamily> sphere, disc;
     rebuildFamilies(sphere, grownSet(n, true, n), true);
@@ -110,7 +110,7 @@ TEST(SpiralFamilies, TheSphereSearchStaysNorthOfElementHalfOfN) {
     EXPECT_TRUE(beyond);
 }
 
-TEST(SpiralFamilies, CoverageOfOpenFamiliesEndsAtTheRimOrAtTheMirrorOfTheFirstElement) {
+TEST(SpiralFamily, CoverageOfOpenFamiliesEndsAtTheRimOrAtTheMirrorOfTheFirstElement) {
     const FibPointSet disc = grownSet(1000, false, 700);
     const FibPointSet sphere = grownSet(1000, true, 700);
     EXPECT_EQ(coverageEnd(40, 123, disc, false), 123);
