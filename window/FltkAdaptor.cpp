@@ -41,7 +41,7 @@ int FltkAdaptor::handle(int event) {
     case FL_SHORTCUT:
         // A key nobody with the focus took, with the pointer over the view or
         // the keyboard on its window. The view takes no focus of its own, and
-        // every other key goes on to the toolkit: Escape still closes.
+        // every other key goes on to the toolkit.
         if (Fl::event_key() != FL_Home || Fl::event_state(FL_CTRL | FL_ALT | FL_META))
             break;
         homeKey.emit();
