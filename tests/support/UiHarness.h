@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ui/FlowerUI.h"
+#include "ui/TypedField.h"
 
 #include <FL/Fl_Widget.H>
 
