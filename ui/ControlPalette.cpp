@@ -49,8 +49,23 @@ double valueOf(Fl_Widget* w) {
 
 // ---- building blocks -------------------------------------------------------
 
-Fl_Group* box(int x, int y, int w, int h, const char* label) {
-    Fl_Group* g = new Fl_Group(x, y, w, h, label);
+// A box whose widgets overlap. The toolkit draws a changed widget alone,
+// which would paint one lying beneath over those above it, or leave the old
+// focus frame of one above on what shows through it: here the whole box is
+// drawn again, each widget in its layer.
+class LayeredBox : public Fl_Group {
+public:
+    using Fl_Group::Fl_Group;
+
+protected:
+    void draw() override {
+        clear_damage(FL_DAMAGE_ALL);
+        Fl_Group::draw();
+    }
+};
+
+Fl_Group* box(int x, int y, int w, int h, const char* label, bool layered = false) {
+    Fl_Group* g = layered ? new LayeredBox(x, y, w, h, label) : new Fl_Group(x, y, w, h, label);
     g->box(FL_PLASTIC_UP_BOX);
     g->color(kPanel);
     g->labelsize(13);
@@ -377,7 +392,7 @@ Fl_Window* FlowerUI::makePalette() {
                    emitWhenOn<&FlowerUI::slowCentreSelected>);
     Fl_Group::current()->end();
 
-    box(0, 180, 168, 60, "Background / Lighting");
+    box(0, 180, 168, 60, "Background / Lighting", true);
     backgroundColorButton =
         colorButton(30, 198, Fl_Color(237), "Choose background color...", backgroundColorPressed);
     // The lighting button draws only a frame over this box, whose image
@@ -480,7 +495,7 @@ Fl_Window* FlowerUI::makePalette() {
                                    emitValue<&FlowerUI::lineWidthChanged>, widthRampIcon, 0);
     Fl_Group::current()->end();
 
-    box(168, 240, 168, 120, "Polygons");
+    box(168, 240, 168, 120, "Polygons", true);
     // Lies beneath the colour and marker buttons: reached from the keyboard only.
     polygonWhiteButton = new Fl_Button(186, 266, 54, 10, "Blanco");
     polygonWhiteButton->type(FL_RADIO_BUTTON);

@@ -57,6 +57,19 @@ void PaletteWindow::resize(int x, int y, int w, int h) {
         scroll->scroll_to(whole ? 0 : scroll->xposition(), std::min(scroll->yposition(), lastOffset));
 }
 
+int PaletteWindow::handle(int event) {
+    if (Fl_Window::handle(event))
+        return 1;
+    // Tab past the last control, or Shift+Tab before the first: the groups
+    // hand the key on at their ends, and the window's only child is the scroll
+    // area, so nobody took it. Round again from the other end, which the
+    // scroll area's first or last control takes as the key says.
+    if (event == FL_KEYBOARD && Fl::event_key() == FL_Tab &&
+        !Fl::event_state(FL_CTRL | FL_ALT | FL_META))
+        return child(0)->take_focus();
+    return 0;
+}
+
 void PaletteWindow::placeBeside(Fl_Window& mainWindow) {
     if (!waitUntilMapped(mainWindow))
         return;

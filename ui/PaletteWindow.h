@@ -2,7 +2,7 @@
 // window where the screen has room, so that it covers neither the flower nor
 // the menu; later showings keep it where the person left it. It may be made
 // shorter than its layout, down to a two-row strip, and its scroll area then
-// reaches the rest.
+// reaches the rest. Tab and Shift+Tab go round its controls.
 #pragma once
 
 #include <FL/Fl_Window.H>
@@ -13,6 +13,7 @@ public:
 
     void show() override;
     void resize(int x, int y, int w, int h) override;
+    int handle(int event) override;
 
 private:
     // Beside `mainWindow`, to its right with the tops aligned, if the screen

@@ -2,6 +2,7 @@
 // handling, and records what it says to the model.
 #pragma once
 
+#include "support/GlContext.h"
 #include "ui/FlowerUI.h"
 #include "ui/TypedField.h"
 
@@ -49,8 +50,8 @@ void click(Fl_Widget* w);  // at its centre
 // Presses a valuator at its centre, drags the pointer to x, and lets go.
 void dragTo(Fl_Widget* valuator, int x);
 
-// Keys to whatever has the focus.
-void key(int keysym, const char* text = "");
+// Keys to whatever has the focus, with the modifiers given (FL_SHIFT, ...).
+void key(int keysym, const char* text = "", int state = 0);
 void type(const std::string& text);
 
 // Answers the modal colour chooser from inside its own event loop.
@@ -79,3 +80,8 @@ void settle();
 // Shows the window and waits until it has been drawn once: a scroll area
 // hides its unneeded scrollbars only when it draws.
 void showDrawn(Fl_Widget* window);
+
+// What the window shows in a rectangle of its own, once drawn. From the first
+// call on, the X server keeps the window's contents, also where another
+// test's window covers it (it is drawn whole again then).
+std::vector<Rgb> pixelsOf(Fl_Window* window, int x, int y, int w, int h);

@@ -296,6 +296,43 @@ TEST_F(Palette, ColourModesSwitchTheOffsetSliders) {
     EXPECT_EQ(log.take(), Calls{call("polygonColorChosen", Vec<float, 3>(1, 1, 1))});
 }
 
+TEST_F(Palette, TabGoesRoundAndTheFocusLeavesNoPictureBehind) {
+    ui.flatPolygonButton->take_focus();
+    key(FL_Tab);
+    EXPECT_EQ(Fl::focus(), ui.planarButton) << "from the last control to the first";
+    key(FL_Tab, "", FL_SHIFT);
+    EXPECT_EQ(Fl::focus(), ui.flatPolygonButton) << "and back";
+    click(ui.fixedSpiralsButton);
+    ui.planarButton->take_focus();
+    key(FL_Tab, "", FL_SHIFT);
+    EXPECT_EQ(Fl::focus(), ui.familyButtons[15]) << "the family lights come last once usable";
+    key(FL_Tab);
+    EXPECT_EQ(Fl::focus(), ui.planarButton);
+
+    // The bulb shows through the lighting button's frame, focus frame and all.
+    const auto bulb = [this] {
+        Fl_Widget* b = ui.lightingButton;
+        return pixelsOf(ui.paletteWindow, b->x(), b->y(), b->w(), b->h());
+    };
+    const auto unfocused = bulb();
+    ui.lightingButton->take_focus();
+    EXPECT_NE(bulb(), unfocused) << "no focus frame to see";
+    key(FL_Tab);
+    EXPECT_EQ(bulb(), unfocused);
+
+    // The white radio, wholly beneath the colour and marker buttons.
+    const auto over = [this] { return pixelsOf(ui.paletteWindow, 174, 264, 72, 36); };
+    const auto covering = over();
+    log.take();
+    ui.polygonWhiteButton->take_focus();
+    EXPECT_EQ(over(), covering) << "the white radio drawn over the buttons above it";
+    key(' ', " ");
+    EXPECT_EQ(log.take(), Calls{call("polygonColorChosen", Vec<float, 3>(1, 1, 1))});
+    EXPECT_EQ(over(), covering);
+    click(ui.polygonColorFlowButton);
+    EXPECT_EQ(over(), covering) << "the white radio, switched off, drawn over them";
+}
+
 // ---- point count -------------------------------------------------------------
 
 TEST_F(Palette, SyncSetsTheLogarithmicRangeAndEmitsTheCount) {
