@@ -51,6 +51,28 @@ TEST(Program, DrawsNothingWhileMinimisedAndGoesOnWhenRestored) {
     EXPECT_EQ(program.waitForExit(), 0);
 }
 
+TEST(Program, DrawsNothingWhileShadedAndGoesOnWhenUnshaded) {
+    ProgramUnderTest program(managedDesktop());
+    const Window main = program.waitForWindow("Spiravel 1.0 - ");
+    ASSERT_NE(main, 0u) << "the main window never appeared";
+    ASSERT_TRUE(program.waitForPixels(main, 10, 40, 4, 4, startBackground));
+
+    ASSERT_TRUE(program.shadeWindow(main, true)) << "the window manager did not shade it";
+    pauseSeconds(0.5);
+    const double before = program.cpuSeconds();
+    pauseSeconds(10);
+    EXPECT_LT(program.cpuSeconds() - before, 0.1) << "1 % of a core or more while shaded";
+
+    ASSERT_TRUE(program.shadeWindow(main, false));
+    pauseSeconds(0.5);
+    const unsigned long shown = viewPixels(program, main);
+    pauseSeconds(1);
+    EXPECT_NE(viewPixels(program, main), shown) << "the flower stands still after unshading";
+
+    program.closeWindow(main);
+    EXPECT_EQ(program.waitForExit(), 0);
+}
+
 TEST(Program, WhereItCannotDrawSaysWhyAndExitsWithOne) {
     ProgramUnderTest::Desktop noGlx;
     noGlx.serverOptions = {"-extension", "GLX"};

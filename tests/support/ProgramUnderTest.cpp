@@ -272,9 +272,10 @@ void ProgramUnderTest::click(Window w, int x, int y, int button) {
 
 namespace {
 
-// A client message about window w of the given type and first argument, sent
-// to the target with the event mask given.
-void sendMessage(Display* d, Window target, long mask, Window w, const char* type, long argument) {
+// A client message about window w of the given type and arguments, sent to
+// the target with the event mask given.
+void sendMessage(Display* d, Window target, long mask, Window w, const char* type, long argument,
+                 long second = 0) {
     XEvent e;
     std::memset(&e, 0, sizeof e);
     e.xclient.type = ClientMessage;
@@ -282,14 +283,15 @@ void sendMessage(Display* d, Window target, long mask, Window w, const char* typ
     e.xclient.message_type = XInternAtom(d, type, False);
     e.xclient.format = 32;
     e.xclient.data.l[0] = argument;
+    e.xclient.data.l[1] = second;
     XSendEvent(d, target, False, mask, &e);
     XFlush(d);
 }
 
 // What pagers and task lists send the window manager.
-void askWindowManager(Display* d, Window w, const char* type, long argument) {
+void askWindowManager(Display* d, Window w, const char* type, long argument, long second = 0) {
     sendMessage(d, DefaultRootWindow(d), SubstructureRedirectMask | SubstructureNotifyMask, w,
-                type, argument);
+                type, argument, second);
 }
 
 }  // namespace
@@ -317,6 +319,18 @@ bool ProgramUnderTest::minimiseWindow(Window w) {
 
 void ProgramUnderTest::restoreWindow(Window w) {
     askWindowManager(display_, w, "_NET_ACTIVE_WINDOW", 2);  // 2: asked for by the person
+}
+
+bool ProgramUnderTest::shadeWindow(Window w, bool shaded) {
+    askWindowManager(display_, w, "_NET_WM_STATE", shaded ? 1 : 0,  // add or remove
+                     long(XInternAtom(display_, "_NET_WM_STATE_SHADED", False)));
+    const auto deadline = deadlineIn(20);
+    do {
+        if (hasWindowState(display_, w, "_NET_WM_STATE_SHADED") == shaded)
+            return true;
+        pauseSeconds(0.05);
+    } while (before(deadline));
+    return false;
 }
 
 double ProgramUnderTest::cpuSeconds() const {

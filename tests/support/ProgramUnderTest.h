@@ -63,6 +63,9 @@ public:
     // returns false if it never is.
     bool minimiseWindow(Window w);
     void restoreWindow(Window w);
+    // What the window manager's shade button does, and undoes; false if the
+    // window manager never says it did.
+    bool shadeWindow(Window w, bool shaded);
     // Mapped, with all its ancestors.
     bool viewable(Window w);
 

@@ -202,7 +202,7 @@ void ChooserAnswer::pressing(Fl_Widget* button) {
 }
 
 void ChooserAnswer::during(const std::function<void()>& action) {
-    Fl::add_timeout(0.0, answer, this);
+    Fl::add_timeout(openFor, answer, this);
     action();
     Fl::remove_timeout(answer, this);
 }

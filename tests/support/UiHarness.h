@@ -59,6 +59,7 @@ struct ChooserAnswer {
     ChooserAnswer(bool accept, uchar r, uchar g, uchar b) : accept(accept), r(r), g(g), b(b) {}
     bool accept;
     uchar r, g, b;
+    double openFor = 0;  // seconds the chooser stays open before it is answered
     int opened = 0;
     std::string title;
     double shown[3] = {-1, -1, -1};  // the colour it opened on, 0..255
