@@ -301,8 +301,10 @@ TEST(WindowTrees, PaletteShortenedToItsSmallestAndGrownBackLaysOutAsBefore) {
     bar.value(bar.maximum());
     bar.do_callback();
     showDrawn(palette);
-    EXPECT_EQ(ui.fixedSpiralsGroup->y() + ui.fixedSpiralsGroup->h(), ui.paletteScroll->hscrollbar.y())
-        << "the lowest box reached, just above the horizontal scroll bar";
+    EXPECT_EQ(palette->w(), 336 + Fl::scrollbar_size()) << "wider by the vertical scroll bar";
+    EXPECT_FALSE(ui.paletteScroll->hscrollbar.visible());
+    EXPECT_EQ(ui.fixedSpiralsGroup->y() + ui.fixedSpiralsGroup->h(), palette->h())
+        << "the lowest box reached, at the bottom";
 
     palette->size(palette->w(), 480);
     showDrawn(palette);
