@@ -254,11 +254,21 @@ void ProgramUnderTest::releaseButton(int button) {
     XFlush(display_);
 }
 
-void ProgramUnderTest::tapKey(const char* keysymName) {
-    const KeyCode code = XKeysymToKeycode(display_, XStringToKeysym(keysymName));
-    XTestFakeKeyEvent(display_, code, True, CurrentTime);
-    XTestFakeKeyEvent(display_, code, False, CurrentTime);
+void ProgramUnderTest::pressKey(const char* keysymName) {
+    XTestFakeKeyEvent(display_, XKeysymToKeycode(display_, XStringToKeysym(keysymName)), True,
+                      CurrentTime);
     XFlush(display_);
+}
+
+void ProgramUnderTest::releaseKey(const char* keysymName) {
+    XTestFakeKeyEvent(display_, XKeysymToKeycode(display_, XStringToKeysym(keysymName)), False,
+                      CurrentTime);
+    XFlush(display_);
+}
+
+void ProgramUnderTest::tapKey(const char* keysymName) {
+    pressKey(keysymName);
+    releaseKey(keysymName);
 }
 
 void ProgramUnderTest::click(Window w, int x, int y, int button) {
