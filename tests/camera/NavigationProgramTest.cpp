@@ -1,5 +1,6 @@
-// The real program under the virtual X server: a left drag in the view turns
-// the camera, and the picture with it; the wheel zooms and Home comes back.
+// The real program under the virtual X server: drags in the view, with Shift
+// or Ctrl held too, the wheel and the keys move the camera, and the picture
+// with it; Home comes back, and F11 takes the main window to full screen.
 #include "support/ProgramUnderTest.h"
 #include "support/WindowFacts.h"
 
@@ -8,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -126,21 +128,45 @@ Outline restingOutline(ProgramUnderTest& program, Window main) {
     return now;
 }
 
-// The main window alone, its first frame drawn, the pointer over the view.
-Window mainWindowOf(ProgramUnderTest& program) {
-    const Window main = program.waitForMainWindowAlone();
-    if (main && program.waitForPixels(main, viewX, viewY, 4, 4, startBackground))
+// The real program, its main window alone, its first frame drawn, the
+// pointer over the view; it ends when the test closes the main window.
+class NavigationProgram : public ::testing::Test {
+protected:
+    explicit NavigationProgram(const ProgramUnderTest::Desktop& desktop = {}) : program(desktop) {}
+
+    void SetUp() override {
+        main = program.waitForMainWindowAlone();
+        ASSERT_NE(main, 0u) << "the main window never appeared";
+        ASSERT_TRUE(program.waitForPixels(main, viewX, viewY, 4, 4, startBackground));
         program.movePointer(main, cx, cy);
-    return main;
-}
+    }
 
-TEST(NavigationProgram, LeftDragUpTiltsTheFlowersGrowthCentreUpTheView) {
+    void TearDown() override {
+        program.closeWindow(main);
+        EXPECT_EQ(program.waitForExit(), 0);
+    }
+
+    Outline resting() { return restingOutline(program, main); }
+
+    // A key tapped, or the wheel's button (4 or 5) pressed and let go, so often.
+    void tap(const char* key, int times = 1) { repeat(times, [&] { program.tapKey(key); }); }
+    void spin(int button, int steps) {
+        repeat(steps, [&] {
+            program.pressButton(button);
+            program.releaseButton(button);
+        });
+    }
+
     ProgramUnderTest program;
-    const Window main = program.waitForMainWindowAlone();
-    ASSERT_NE(main, 0u) << "the main window never appeared";
+    Window main = 0;
 
-    // The first frame has run once the corner shows the clear colour.
-    ASSERT_TRUE(program.waitForPixels(main, viewX, viewY, 4, 4, startBackground));
+private:
+    static void repeat(int times, const std::function<void()>& action) {
+        for (int i = 0; i < times; ++i) action();
+    }
+};
+
+TEST_F(NavigationProgram, LeftDragUpTiltsTheFlowersGrowthCentreUpTheView) {
     const auto drawn = [](const Rgb& p) { return !startBackground(p); };
     ASSERT_TRUE(program.waitForPixels(main, cx - half, cy - half, 2 * half, 2 * half, drawn));
     pauseSeconds(1);
@@ -163,23 +189,10 @@ TEST(NavigationProgram, LeftDragUpTiltsTheFlowersGrowthCentreUpTheView) {
     // focal length of 1043 pixels that is 271 pixels above the view's centre.
     EXPECT_NEAR(Patch(program, main, cx, cy, half).hueWinding(radius), 0, 0.1);
     EXPECT_NEAR(std::abs(Patch(program, main, cx, cy - 271, half).hueWinding(radius)), 1, 0.1);
-
-    program.closeWindow(main);
-    EXPECT_EQ(program.waitForExit(), 0);
 }
 
-TEST(NavigationProgram, WheelZoomsBothWaysAndHomeBringsTheFlowerBack) {
-    ProgramUnderTest program;
-    const Window main = mainWindowOf(program);
-    ASSERT_NE(main, 0u) << "the main window never appeared";
-    const auto restingWidth = [&] { return restingOutline(program, main).width(); };
-    // Each step a press and release of the wheel's button.
-    const auto spin = [&](int button, int steps) {
-        for (int i = 0; i < steps; ++i) {
-            program.pressButton(button);
-            program.releaseButton(button);
-        }
-    };
+TEST_F(NavigationProgram, WheelZoomsBothWaysAndHomeBringsTheFlowerBack) {
+    const auto restingWidth = [&] { return resting().width(); };
     const int start = restingWidth();
 
     spin(5, 3);  // towards the person: away from the flower
@@ -197,9 +210,6 @@ TEST(NavigationProgram, WheelZoomsBothWaysAndHomeBringsTheFlowerBack) {
     EXPECT_GT(restingWidth(), 0);
     program.tapKey("Home");
     EXPECT_NEAR(restingWidth(), start, 4);
-
-    program.closeWindow(main);
-    EXPECT_EQ(program.waitForExit(), 0);
 }
 
 // A left drag from the view's centre by (dx, dy), with a modifier key held.
@@ -217,43 +227,32 @@ void leftDragWith(ProgramUnderTest& program, Window main, const char* modifier, 
     program.releaseKey(modifier);
 }
 
-TEST(NavigationProgram, LeftDragWithShiftPansAndWithCtrlZoomsAndHomeComesBack) {
-    ProgramUnderTest program;
-    const Window main = mainWindowOf(program);
-    ASSERT_NE(main, 0u) << "the main window never appeared";
-    const Outline start = restingOutline(program, main);
+TEST_F(NavigationProgram, LeftDragWithShiftPansAndWithCtrlZoomsAndHomeComesBack) {
+    const Outline start = resting();
 
     leftDragWith(program, main, "Shift_L", 100, 0);
-    const Outline panned = restingOutline(program, main);
+    const Outline panned = resting();
     EXPECT_GT(panned.middleX(), start.middleX() + 20) << "the picture follows the pointer";
     EXPECT_NEAR(panned.width(), start.width(), 4) << "a pan, not a zoom";
 
     program.tapKey("Home");
     leftDragWith(program, main, "Control_L", 0, 100);
-    EXPECT_GT(restingOutline(program, main).width(), start.width() * 1.1) << "down comes closer";
+    EXPECT_GT(resting().width(), start.width() * 1.1) << "down comes closer";
 
     program.tapKey("Home");
-    EXPECT_TRUE(restingOutline(program, main).near(start, 4));
-    program.closeWindow(main);
-    EXPECT_EQ(program.waitForExit(), 0);
+    EXPECT_TRUE(resting().near(start, 4));
 }
 
-TEST(NavigationProgram, KeysZoomPanTurnAndTiltAndHomeComesBack) {
-    ProgramUnderTest program;
-    const Window main = mainWindowOf(program);
-    ASSERT_NE(main, 0u) << "the main window never appeared";
-    const Outline start = restingOutline(program, main);
-    const auto tap = [&](const char* key, int times) {
-        for (int i = 0; i < times; ++i) program.tapKey(key);
-    };
+TEST_F(NavigationProgram, KeysZoomPanTurnAndTiltAndHomeComesBack) {
+    const Outline start = resting();
 
     // A wheel step each: six out nearly double the distance, and the sphere
     // shows half as wide; one in again from the keypad.
     tap("minus", 6);
-    const Outline away = restingOutline(program, main);
+    const Outline away = resting();
     EXPECT_NEAR(away.width(), start.width() * 0.5, 10);
     tap("KP_Add", 1);
-    EXPECT_GT(restingOutline(program, main).width(), away.width() * 1.05);
+    EXPECT_GT(resting().width(), away.width() * 1.05);
     tap("minus", 1);
 
     // With Shift, 52 pixels of pan a press: a twentieth of the distance, seen
@@ -261,35 +260,35 @@ TEST(NavigationProgram, KeysZoomPanTurnAndTiltAndHomeComesBack) {
     program.pressKey("Shift_L");
     tap("Right", 2);
     program.releaseKey("Shift_L");
-    const Outline panned = restingOutline(program, main);
+    const Outline panned = resting();
     EXPECT_NEAR(panned.middleX() - cx, 104, 12) << "the picture follows the arrow";
     EXPECT_NEAR(panned.middleY(), cy, 4);
 
     // Eighteen turns of 5 degrees about the vertical through the centre, seen
     // from above, bring the flower round a quarter of the way.
     tap("Right", 18);
-    const Outline turned = restingOutline(program, main);
+    const Outline turned = resting();
     EXPECT_NEAR(turned.middleX(), cx, 6);
     EXPECT_NEAR(std::abs(turned.middleY() - cy), 104, 12);
 
     // Seven tilts of 5 degrees bring the growth centre up the view, as a drag
     // up by 611 pixels would (274 pixels for 0.611 radians).
     program.tapKey("Home");
-    EXPECT_TRUE(restingOutline(program, main).near(start, 4));
+    EXPECT_TRUE(resting().near(start, 4));
     tap("Up", 7);
-    restingOutline(program, main);
+    resting();
     EXPECT_NEAR(std::abs(Patch(program, main, cx, cy - 274, half).hueWinding(radius)), 1, 0.1);
 
     program.tapKey("Home");
-    EXPECT_TRUE(restingOutline(program, main).near(start, 4));
-    program.closeWindow(main);
-    EXPECT_EQ(program.waitForExit(), 0);
+    EXPECT_TRUE(resting().near(start, 4));
 }
 
-TEST(NavigationProgram, F11ShowsTheMainWindowFullScreenAndBack) {
-    ProgramUnderTest program(managedDesktop());
-    const Window main = program.waitForMainWindowAlone();
-    ASSERT_NE(main, 0u) << "the main window never appeared";
+class NavigationOnADesktop : public NavigationProgram {
+protected:
+    NavigationOnADesktop() : NavigationProgram(managedDesktop()) {}
+};
+
+TEST_F(NavigationOnADesktop, F11ShowsTheMainWindowFullScreenAndBack) {
     program.click(main, cx, cy);  // the main window takes the keyboard
     const ScreenBox before = insideBox(program.display(), main);
 
@@ -313,8 +312,6 @@ TEST(NavigationProgram, F11ShowsTheMainWindowFullScreenAndBack) {
     const ScreenBox back = sized(before.right - before.left, before.bottom - before.top);
     EXPECT_EQ(back.left, before.left);
     EXPECT_EQ(back.top, before.top);
-    program.closeWindow(main);
-    EXPECT_EQ(program.waitForExit(), 0);
 }
 
 }  // namespace
