@@ -20,6 +20,11 @@ constexpr double glide = 0.2 / (1 - zoomDecay);
 // on: about a tenth of the distance in all.
 constexpr double wheelStepRate = 0.004 * 20;
 
+// A turn rate glides to its own size in radians, a pan rate to that share of
+// the distance.
+constexpr double keyTurn = 5 * 3.141592653589793 / 180;
+constexpr double keyPan = 0.05;
+
 // The pointer's motion since the previous event, in doubles: the difference of
 // two far-apart ints may not fit an int.
 double dx(DragEvent const& e) { return double(e.x) - e.xp; }
@@ -106,6 +111,17 @@ void TrackView::zoomWheel(int steps) {
     const double inward = std::min(std::log(nearest / dist) / glide, 0.0);
     const double outward = std::max(std::log(farthest / dist) / glide, 0.0);
     zoomRate = std::clamp(zoomRate + wheelStepRate * steps, inward, outward);
+}
+
+// In the directions of a drag the same way.
+void TrackView::turnByKey(int dx, int dy) {
+    turnRate[0] -= keyTurn * dx;
+    turnRate[1] -= keyTurn * dy;
+}
+
+void TrackView::panByKey(int dx, int dy) {
+    panRate[0] -= keyPan * dx;
+    panRate[1] += keyPan * dy;
 }
 
 void TrackView::home() {

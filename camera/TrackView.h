@@ -19,6 +19,11 @@ public:
     // Steps of the mouse wheel, negative towards the centre: each adds a
     // gliding zoom, as a short right-button drag would.
     void zoomWheel(int steps);
+    // A press of an arrow key, (dx, dy) as it points, y downward: a turn of
+    // 5 degrees in all, or a pan of a twentieth of the distance, gliding as
+    // the same short drag would. Presses add up, however fast they come.
+    void turnByKey(int dx, int dy);
+    void panByKey(int dx, int dy);
     // Back to the start: centre at the origin, every motion stopped, and the
     // rest of a drag in progress ignored.
     void home();

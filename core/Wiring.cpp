@@ -113,4 +113,6 @@ void connectPoseLoopAndPointer(SyncView& syncView, Cam3d& cam3d, SyncViewMUX& sy
     glView.wheel.connect(&trackView, &TrackView::zoomWheel);                                     // 63
     glView.homeKey.connect(&syncView, &SyncView::home);                                          // 64
     glView.homeKey.connect(&trackView, &TrackView::home);                                        // 65
+    glView.turnKey.connect(&trackView, &TrackView::turnByKey);                                   // 66
+    glView.panKey.connect(&trackView, &TrackView::panByKey);                                     // 67
 }

@@ -47,8 +47,8 @@ void setStartPose(SyncView& syncView);
 void connectPoseLoop(SyncView& syncView, Cam3d& cam3d, SyncViewMUX& syncViewMUX,
                      TrackView& trackView, FreeFly& freeFly);
 
-// Connections 49 to 65: the pose loop, then the pointer, the scene stage,
-// and last the view's wheel and Home key.
+// Connections 49 to 67: the pose loop, then the pointer, the scene stage,
+// and last the view's wheel and navigation keys.
 void connectPoseLoopAndPointer(SyncView& syncView, Cam3d& cam3d, SyncViewMUX& syncViewMUX,
                                TrackView& trackView, FreeFly& freeFly, FreeFlyInput& freeFlyInput,
                                MouseMUX& mouseMUX, DragBox& dragBox, Channel& channel,

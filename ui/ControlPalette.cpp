@@ -12,12 +12,11 @@
 #include <FL/Fl_Window.H>
 
 #include <cmath>
-#include <cstdlib>
-#include <cstring>
 
 #include "FlowerUI.h"
 #include "Icons.h"
 #include "PaletteWindow.h"
+#include "TypedField.h"
 
 namespace {
 
@@ -50,8 +49,23 @@ double valueOf(Fl_Widget* w) {
 
 // ---- building blocks -------------------------------------------------------
 
-Fl_Group* box(int x, int y, int w, int h, const char* label) {
-    Fl_Group* g = new Fl_Group(x, y, w, h, label);
+// A box whose widgets overlap. The toolkit draws a changed widget alone,
+// which would paint one lying beneath over those above it, or leave the old
+// focus frame of one above on what shows through it: here the whole box is
+// drawn again, each widget in its layer.
+class LayeredBox : public Fl_Group {
+public:
+    using Fl_Group::Fl_Group;
+
+protected:
+    void draw() override {
+        clear_damage(FL_DAMAGE_ALL);
+        Fl_Group::draw();
+    }
+};
+
+Fl_Group* box(int x, int y, int w, int h, const char* label, bool layered = false) {
+    Fl_Group* g = layered ? new LayeredBox(x, y, w, h, label) : new Fl_Group(x, y, w, h, label);
     g->box(FL_PLASTIC_UP_BOX);
     g->color(kPanel);
     g->labelsize(13);
@@ -137,15 +151,12 @@ Field* field(int x, int y, int w, int h, const char* label, Fl_Color color, doub
     return f;
 }
 
-// A field a person types into. It calls back on every edit and when it is
-// committed, even unedited, so typedValue can apply its commit rule.
-Fl_Value_Input* input(int x, int y, int w, int h, const char* label, Fl_Color color,
-                      const char* tip, Fl_Callback* cb, double min, double max, double step,
-                      double value) {
-    Fl_Value_Input* f = field<Fl_Value_Input>(x, y, w, h, label, color, min, max, step, value);
+// A field a person types into: it calls back with each value it takes.
+TypedField* input(int x, int y, int w, int h, const char* label, Fl_Color color, const char* tip,
+                  Fl_Callback* cb, double min, double max, double step, double value) {
+    TypedField* f = field<TypedField>(x, y, w, h, label, color, min, max, step, value);
     f->tooltip(tip);
     f->callback(cb);
-    f->when(FL_WHEN_CHANGED | FL_WHEN_RELEASE | FL_WHEN_ENTER_KEY | FL_WHEN_NOT_CHANGED);
     return f;
 }
 
@@ -255,53 +266,11 @@ void pointCountSlid(Fl_Widget* w, void*) {
     ui.pointCountChanged.emit(static_cast<int>(ui.pointCountInput->value()));
 }
 
-// Text as a person means it: a decimal number and nothing else, so "077" is
-// 77, while hexadecimal, "inf" and "nan" are no numbers at all.
-bool readDecimal(const char* text, double& value) {
-    if (text[std::strspn(text, "0123456789+-.eE ")] != '\0')
-        return false;
-    char* end = nullptr;
-    value = std::strtod(text, &end);
-    return end != text && end[std::strspn(end, " ")] == '\0';
-}
-
-// The field calls back on every edit of its text and on every commit, edited
-// or not: Return, focus moving away, the palette hiding, a click in the field.
-// Only an edit is typing, and typing 1000 passes through 1, 10 and 100: values
-// in range go out as they are typed, values out of range (infinities included)
-// reach nobody until the commit lands them on the nearest limit. So a commit
-// speaks only for text held back, never for text nobody touched. Dragged
-// values are the field's own. True when value is to be sent.
-bool typedValue(Fl_Value_Input* in, double& value) {
-    if (Fl::event() == FL_DRAG) {
-        value = in->clamp(in->value());
-        return value == in->value();
-    }
-    double typed;
-    if (!readDecimal(in->input.value(), typed))
-        return false;
-    value = in->clamp(typed);
-    if (in->input.changed())  // edited since the field last called back
-        return value == typed;
-    in->value(value);
-    return value != typed;
-}
-
 void pointCountTyped(Fl_Widget* w, void*) {
-    double count;
-    if (!typedValue(static_cast<Fl_Value_Input*>(w), count))
-        return;
     FlowerUI& ui = FlowerUI::of(w);
+    const double count = valueOf(w);
     ui.pointCountSlider->value(std::log(count));
     ui.pointCountChanged.emit(static_cast<int>(count));
-}
-
-// The colour period fields.
-template <Amount signal>
-void emitTyped(Fl_Widget* w, void*) {
-    double value;
-    if (typedValue(static_cast<Fl_Value_Input*>(w), value))
-        (FlowerUI::of(w).*signal).emit(value);
 }
 
 void restartPressed(Fl_Widget* w, void*) {
@@ -423,7 +392,7 @@ Fl_Window* FlowerUI::makePalette() {
                    emitWhenOn<&FlowerUI::slowCentreSelected>);
     Fl_Group::current()->end();
 
-    box(0, 180, 168, 60, "Background / Lighting");
+    box(0, 180, 168, 60, "Background / Lighting", true);
     backgroundColorButton =
         colorButton(30, 198, Fl_Color(237), "Choose background color...", backgroundColorPressed);
     // The lighting button draws only a frame over this box, whose image
@@ -478,12 +447,12 @@ Fl_Window* FlowerUI::makePalette() {
     periodResetButton =
         textButton(6, 402, 84, 18, "Reset", "Reset to initial value", periodResetPressed);
     periodOriginInput = input(132, 402, 30, 16, "Origen", kPanel, "Not implemented",
-                              emitTyped<&FlowerUI::periodOriginChanged>, 0, 1, 0.0001, 0);
+                              emitValue<&FlowerUI::periodOriginChanged>, 0, 1, 0.0001, 0);
     periodInitialInput = input(66, 432, 84, 18, "Initial", FL_GRAY, "Color period initial value",
-                               emitTyped<&FlowerUI::periodInitialChanged>, 0, 1000, 0.00001, 0.618);
+                               emitValue<&FlowerUI::periodInitialChanged>, 0, 1000, 0.00001, 0.618);
     periodIncrementInput =
         input(66, 450, 84, 18, "Incr.", FL_GRAY, "Color period increment (per frame)",
-              emitTyped<&FlowerUI::periodIncrementChanged>, -1, 1, 0.00000001, kStartIncrement);
+              emitValue<&FlowerUI::periodIncrementChanged>, -1, 1, 0.00000001, kStartIncrement);
     Fl_Group::current()->end();
 
     box(168, 0, 168, 120, "Points");
@@ -526,7 +495,7 @@ Fl_Window* FlowerUI::makePalette() {
                                    emitValue<&FlowerUI::lineWidthChanged>, widthRampIcon, 0);
     Fl_Group::current()->end();
 
-    box(168, 240, 168, 120, "Polygons");
+    box(168, 240, 168, 120, "Polygons", true);
     // Lies beneath the colour and marker buttons: reached from the keyboard only.
     polygonWhiteButton = new Fl_Button(186, 266, 54, 10, "Blanco");
     polygonWhiteButton->type(FL_RADIO_BUTTON);

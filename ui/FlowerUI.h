@@ -12,11 +12,11 @@ class Fl_Group;
 class Fl_Light_Button;
 class Fl_Scroll;
 class Fl_Slider;
-class Fl_Value_Input;
 class Fl_Value_Output;
 class Fl_Widget;
 class Fl_Window;
 class FltkAdaptor;
+class TypedField;
 
 class FlowerUI {
 public:
@@ -80,7 +80,7 @@ public:
 
     // Number of points.
     Fl_Slider* pointCountSlider = nullptr;
-    Fl_Value_Input* pointCountInput = nullptr;
+    TypedField* pointCountInput = nullptr;
     Fl_Value_Output* pointCountMinOutput = nullptr;
     Fl_Value_Output* pointCountMaxOutput = nullptr;
     sigslot::signal1<int> pointCountChanged;
@@ -95,9 +95,9 @@ public:
     Fl_Button* periodStopButton = nullptr;
     Fl_Light_Button* periodOsdButton = nullptr;
     Fl_Button* periodResetButton = nullptr;
-    Fl_Value_Input* periodOriginInput = nullptr;
-    Fl_Value_Input* periodInitialInput = nullptr;
-    Fl_Value_Input* periodIncrementInput = nullptr;
+    TypedField* periodOriginInput = nullptr;
+    TypedField* periodInitialInput = nullptr;
+    TypedField* periodIncrementInput = nullptr;
     sigslot::signal1<double> periodInitialChanged;
     sigslot::signal1<double> periodIncrementChanged;
     sigslot::signal1<double> periodOriginChanged;

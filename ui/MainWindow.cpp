@@ -4,6 +4,7 @@
 #include "Icons.h"
 #include "window/FltkAdaptor.h"
 
+#include <FL/Fl.H>
 #include <FL/Fl_Group.H>
 #include <FL/Fl_Menu_Bar.H>
 #include <FL/Fl_Window.H>
@@ -11,6 +12,15 @@
 #include <cstdlib>
 
 namespace {
+
+// The toolkit closes a window on Escape, which suits a dialog: here it would
+// end the program and lose every setting of the session. The close box and
+// the window manager still close it.
+void mainWindowClosing(Fl_Widget* window, void*) {
+    if (Fl::event() == FL_SHORTCUT && Fl::event_key() == FL_Escape)
+        return;
+    window->hide();
+}
 
 void exitChosen(Fl_Widget*, void*) {
     std::exit(0);
@@ -55,6 +65,7 @@ Fl_Window* FlowerUI::makeMainWindow() {
 
     mainWindow = new Fl_Window(1129, 696, "Spiravel 1.0 - the Spiravel contributors");
     mainWindow->user_data(this);
+    mainWindow->callback(mainWindowClosing);
 
     Fl_Group* outer = new Fl_Group(0, 0, 1128, 696);
 

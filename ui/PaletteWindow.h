@@ -1,8 +1,10 @@
-// The control palette's window. Its first showing puts it beside the main
-// window where the screen has room, so that it covers neither the flower nor
-// the menu; later showings keep it where the person left it. It may be made
-// shorter than its layout, down to a two-row strip, and its scroll area then
-// reaches the rest.
+// The control palette's window. Its first showing puts it where it hides
+// nothing of the flower: beside the main window, the two as one pair centred
+// on the work area, where that has room for both; otherwise at the work
+// area's edge, below the menu bar, clear of the view's centre. Later showings
+// keep it where the person left it. It may be made shorter than its layout,
+// down to a two-row strip, and its scroll area then reaches the rest. Tab and
+// Shift+Tab go round its controls.
 #pragma once
 
 #include <FL/Fl_Window.H>
@@ -13,12 +15,17 @@ public:
 
     void show() override;
     void resize(int x, int y, int w, int h) override;
+    int handle(int event) override;
 
 private:
-    // Beside `mainWindow`, to its right with the tops aligned, if the screen
-    // has room there; otherwise where the window manager puts it.
-    void placeBeside(Fl_Window& mainWindow);
+    // Where the main window has been put by the window manager; it may move
+    // it to make room for the pair.
+    void placeWith(Fl_Window& mainWindow);
+    // Shorter than its layout, the palette is wider by the vertical scroll
+    // bar, so that no horizontal one cuts off a column.
+    int widthAt(int height) const;
 
+    const int fullWidth_;
     const int fullHeight_;
     bool shownBefore_ = false;
 };

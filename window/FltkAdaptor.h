@@ -1,6 +1,7 @@
 // The OpenGL view: the one place where the toolkit's window events enter the
 // component world. Every draw becomes one paint, every pointer event one mouse,
-// every turn of the wheel one wheel, and the Home key one homeKey.
+// every turn of the wheel one wheel, and the navigation keys homeKey, turnKey,
+// panKey or a wheel step; F11 takes the main window to full screen and back.
 #pragma once
 
 #include "core/sigslot.h"
@@ -17,11 +18,18 @@ public:
 
     sigslot::signal0<> paint;
     sigslot::signal2<int, bool> key;
-    // (button 1..3, or 0 for motion; pressed; x; y downward from the view's top-left)
+    // (button 1..3, or 0 for motion; pressed; x; y downward from the view's
+    // top-left). Without a middle or right button, as on a touchpad, the left
+    // one with Shift stands for the middle, with Ctrl for the right.
     sigslot::signal4<int, bool, int, int> mouse;
-    // Wheel steps, negative when the wheel turns away from the person.
+    // Wheel steps, negative when the wheel turns away from the person; the
+    // + and - keys are one step each, + towards the flower.
     sigslot::signal1<int> wheel;
     sigslot::signal0<> homeKey;
+    // An arrow key, alone or with Shift: (dx, dy) as the arrow points, -1, 0
+    // or 1, y downward as a drag's.
+    sigslot::signal2<int, int> turnKey;
+    sigslot::signal2<int, int> panKey;
 
     void setContinuous(bool on) { continuous = on; }
     void requestRedraw() { redrawPending = true; }
@@ -30,4 +38,9 @@ public:
 
 protected:
     void draw() override;
+
+private:
+    bool takeKey();
+
+    int leftButtonAs = 1;  // what the left button's press went out as
 };

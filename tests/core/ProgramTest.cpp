@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 TEST(Program, ClearsToLightBlueAndExitsWithZeroWhenTheMainWindowCloses) {
@@ -28,27 +30,47 @@ unsigned long viewPixels(ProgramUnderTest& program, Window main) {
     return sum;
 }
 
-TEST(Program, DrawsNothingWhileMinimisedAndGoesOnWhenRestored) {
-    ProgramUnderTest program(managedDesktop());
-    const Window main = program.waitForWindow("Spiravel 1.0 - ");
-    ASSERT_NE(main, 0u) << "the main window never appeared";
-    ASSERT_TRUE(program.waitForPixels(main, 10, 40, 4, 4, startBackground));
+// On a desktop, the main window out of sight one way or another: the
+// program rests, and its flower goes on once the window shows again.
+class MainWindowOutOfSight : public ::testing::Test {
+protected:
+    void SetUp() override {
+        main = program.waitForWindow("Spiravel 1.0 - ");
+        ASSERT_NE(main, 0u) << "the main window never appeared";
+        ASSERT_TRUE(program.waitForPixels(main, 10, 40, 4, 4, startBackground));
+    }
 
+    void expectRestUntil(const std::function<bool()>& showAgain) {
+        pauseSeconds(0.5);  // what it drew before it heard
+        const double before = program.cpuSeconds();
+        pauseSeconds(10);
+        EXPECT_LT(program.cpuSeconds() - before, 0.1) << "1 % of a core or more out of sight";
+
+        ASSERT_TRUE(showAgain()) << "not shown again";
+        pauseSeconds(0.5);
+        const unsigned long shown = viewPixels(program, main);
+        pauseSeconds(1);
+        EXPECT_NE(viewPixels(program, main), shown) << "the flower stands still once shown";
+
+        program.closeWindow(main);
+        EXPECT_EQ(program.waitForExit(), 0);
+    }
+
+    ProgramUnderTest program{managedDesktop()};
+    Window main = 0;
+};
+
+TEST_F(MainWindowOutOfSight, MinimisedItDrawsNothingAndRestoredGoesOn) {
     ASSERT_TRUE(program.minimiseWindow(main)) << "the window manager did not minimise it";
-    pauseSeconds(0.5);  // what it drew before it heard of the minimise
-    const double before = program.cpuSeconds();
-    pauseSeconds(10);
-    EXPECT_LT(program.cpuSeconds() - before, 0.1) << "1 % of a core or more while minimised";
+    expectRestUntil([this] {
+        program.restoreWindow(main);
+        return program.waitForWindow("Spiravel 1.0 - ") != 0;
+    });
+}
 
-    program.restoreWindow(main);
-    ASSERT_NE(program.waitForWindow("Spiravel 1.0 - "), 0u) << "not shown again";
-    pauseSeconds(0.5);
-    const unsigned long shown = viewPixels(program, main);
-    pauseSeconds(1);
-    EXPECT_NE(viewPixels(program, main), shown) << "the flower stands still after the restore";
-
-    program.closeWindow(main);
-    EXPECT_EQ(program.waitForExit(), 0);
+TEST_F(MainWindowOutOfSight, ShadedItDrawsNothingAndUnshadedGoesOn) {
+    ASSERT_TRUE(program.shadeWindow(main, true)) << "the window manager did not shade it";
+    expectRestUntil([this] { return program.shadeWindow(main, false); });
 }
 
 TEST(Program, WhereItCannotDrawSaysWhyAndExitsWithOne) {

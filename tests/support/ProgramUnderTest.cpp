@@ -125,6 +125,9 @@ ProgramUnderTest::ProgramUnderTest(const Desktop& desktop) {
     display_ = XOpenDisplay(name.c_str());
     if (!display_)
         throw std::runtime_error("cannot open the private X display");
+    // The program's windows come and go while the test looks at them: a
+    // question about one just gone fails, and must not end the test.
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
     if (desktop.windowManager)
         windowManager_ = startWindowManager(display_, name);
     char path[] = "/tmp/spiravel-output-XXXXXX";
@@ -251,11 +254,21 @@ void ProgramUnderTest::releaseButton(int button) {
     XFlush(display_);
 }
 
-void ProgramUnderTest::tapKey(const char* keysymName) {
-    const KeyCode code = XKeysymToKeycode(display_, XStringToKeysym(keysymName));
-    XTestFakeKeyEvent(display_, code, True, CurrentTime);
-    XTestFakeKeyEvent(display_, code, False, CurrentTime);
+void ProgramUnderTest::pressKey(const char* keysymName) {
+    XTestFakeKeyEvent(display_, XKeysymToKeycode(display_, XStringToKeysym(keysymName)), True,
+                      CurrentTime);
     XFlush(display_);
+}
+
+void ProgramUnderTest::releaseKey(const char* keysymName) {
+    XTestFakeKeyEvent(display_, XKeysymToKeycode(display_, XStringToKeysym(keysymName)), False,
+                      CurrentTime);
+    XFlush(display_);
+}
+
+void ProgramUnderTest::tapKey(const char* keysymName) {
+    pressKey(keysymName);
+    releaseKey(keysymName);
 }
 
 void ProgramUnderTest::click(Window w, int x, int y, int button) {
@@ -269,9 +282,10 @@ void ProgramUnderTest::click(Window w, int x, int y, int button) {
 
 namespace {
 
-// A client message about window w of the given type and first argument, sent
-// to the target with the event mask given.
-void sendMessage(Display* d, Window target, long mask, Window w, const char* type, long argument) {
+// A client message about window w of the given type and arguments, sent to
+// the target with the event mask given.
+void sendMessage(Display* d, Window target, long mask, Window w, const char* type, long argument,
+                 long second = 0) {
     XEvent e;
     std::memset(&e, 0, sizeof e);
     e.xclient.type = ClientMessage;
@@ -279,14 +293,15 @@ void sendMessage(Display* d, Window target, long mask, Window w, const char* typ
     e.xclient.message_type = XInternAtom(d, type, False);
     e.xclient.format = 32;
     e.xclient.data.l[0] = argument;
+    e.xclient.data.l[1] = second;
     XSendEvent(d, target, False, mask, &e);
     XFlush(d);
 }
 
 // What pagers and task lists send the window manager.
-void askWindowManager(Display* d, Window w, const char* type, long argument) {
+void askWindowManager(Display* d, Window w, const char* type, long argument, long second = 0) {
     sendMessage(d, DefaultRootWindow(d), SubstructureRedirectMask | SubstructureNotifyMask, w,
-                type, argument);
+                type, argument, second);
 }
 
 }  // namespace
@@ -314,6 +329,18 @@ bool ProgramUnderTest::minimiseWindow(Window w) {
 
 void ProgramUnderTest::restoreWindow(Window w) {
     askWindowManager(display_, w, "_NET_ACTIVE_WINDOW", 2);  // 2: asked for by the person
+}
+
+bool ProgramUnderTest::shadeWindow(Window w, bool shaded) {
+    askWindowManager(display_, w, "_NET_WM_STATE", shaded ? 1 : 0,  // add or remove
+                     long(XInternAtom(display_, "_NET_WM_STATE_SHADED", False)));
+    const auto deadline = deadlineIn(20);
+    do {
+        if (hasWindowState(display_, w, "_NET_WM_STATE_SHADED") == shaded)
+            return true;
+        pauseSeconds(0.05);
+    } while (before(deadline));
+    return false;
 }
 
 double ProgramUnderTest::cpuSeconds() const {

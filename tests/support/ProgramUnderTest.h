@@ -51,8 +51,10 @@ public:
     void pressButton(int button);
     void releaseButton(int button);
     // Presses and releases a key, named as X names it ("Home"), wherever
-    // the keyboard focus is.
+    // the keyboard focus is; or holds one down ("Shift_L") and lets it go.
     void tapKey(const char* keysymName);
+    void pressKey(const char* keysymName);
+    void releaseKey(const char* keysymName);
     // Presses and lets go at (x, y), with the pauses a person leaves.
     void click(Window w, int x, int y, int button = 1);
 
@@ -63,6 +65,9 @@ public:
     // returns false if it never is.
     bool minimiseWindow(Window w);
     void restoreWindow(Window w);
+    // What the window manager's shade button does, and undoes; false if the
+    // window manager never says it did.
+    bool shadeWindow(Window w, bool shaded);
     // Mapped, with all its ancestors.
     bool viewable(Window w);
 

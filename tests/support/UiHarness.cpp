@@ -108,13 +108,13 @@ void dragTo(Fl_Widget* valuator, int x) {
     release(valuator, x, y);
 }
 
-void key(int keysym, const char* text) {
+void key(int keysym, const char* text, int state) {
     static char buffer[8];
     std::snprintf(buffer, sizeof buffer, "%s", text);
     Fl::e_keysym = keysym;
     Fl::e_text = buffer;
     Fl::e_length = int(std::strlen(buffer));
-    Fl::e_state = 0;
+    Fl::e_state = state;
     Fl::handle(FL_KEYBOARD, Fl::focus()->top_window());
 }
 
@@ -136,6 +136,30 @@ void showDrawn(Fl_Widget* window) {
     w->wait_for_expose();
     Fl::flush();
     settle();
+}
+
+std::vector<Rgb> pixelsOf(Fl_Window* window, int x, int y, int w, int h) {
+    const Window xid = fl_xid(window);
+    XWindowAttributes a;
+    XGetWindowAttributes(fl_display, xid, &a);
+    if (a.backing_store != Always) {
+        XSetWindowAttributes kept;
+        kept.backing_store = Always;
+        XChangeWindowAttributes(fl_display, xid, CWBackingStore, &kept);
+        window->redraw();
+    }
+    Fl::flush();
+    std::vector<Rgb> pixels;
+    XImage* image = XGetImage(fl_display, xid, x, y, unsigned(w), unsigned(h), AllPlanes, ZPixmap);
+    if (!image)
+        return pixels;
+    for (int j = 0; j < h; ++j)
+        for (int i = 0; i < w; ++i) {
+            const unsigned long p = XGetPixel(image, i, j);
+            pixels.push_back({int((p >> 16) & 0xff), int((p >> 8) & 0xff), int(p & 0xff)});
+        }
+    XDestroyImage(image);
+    return pixels;
 }
 
 void pressCloseBox(Fl_Widget* window) {
@@ -178,7 +202,7 @@ void ChooserAnswer::pressing(Fl_Widget* button) {
 }
 
 void ChooserAnswer::during(const std::function<void()>& action) {
-    Fl::add_timeout(0.0, answer, this);
+    Fl::add_timeout(openFor, answer, this);
     action();
     Fl::remove_timeout(answer, this);
 }

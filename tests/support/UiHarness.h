@@ -2,7 +2,9 @@
 // handling, and records what it says to the model.
 #pragma once
 
+#include "support/GlContext.h"
 #include "ui/FlowerUI.h"
+#include "ui/TypedField.h"
 
 #include <FL/Fl_Widget.H>
 
@@ -48,8 +50,8 @@ void click(Fl_Widget* w);  // at its centre
 // Presses a valuator at its centre, drags the pointer to x, and lets go.
 void dragTo(Fl_Widget* valuator, int x);
 
-// Keys to whatever has the focus.
-void key(int keysym, const char* text = "");
+// Keys to whatever has the focus, with the modifiers given (FL_SHIFT, ...).
+void key(int keysym, const char* text = "", int state = 0);
 void type(const std::string& text);
 
 // Answers the modal colour chooser from inside its own event loop.
@@ -57,6 +59,7 @@ struct ChooserAnswer {
     ChooserAnswer(bool accept, uchar r, uchar g, uchar b) : accept(accept), r(r), g(g), b(b) {}
     bool accept;
     uchar r, g, b;
+    double openFor = 0;  // seconds the chooser stays open before it is answered
     int opened = 0;
     std::string title;
     double shown[3] = {-1, -1, -1};  // the colour it opened on, 0..255
@@ -78,3 +81,8 @@ void settle();
 // Shows the window and waits until it has been drawn once: a scroll area
 // hides its unneeded scrollbars only when it draws.
 void showDrawn(Fl_Widget* window);
+
+// What the window shows in a rectangle of its own, once drawn. From the first
+// call on, the X server keeps the window's contents, also where another
+// test's window covers it (it is drawn whole again then).
+std::vector<Rgb> pixelsOf(Fl_Window* window, int x, int y, int w, int h);

@@ -4,6 +4,8 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <algorithm>
+
 namespace {
 
 // A 32-bit property as Xlib hands it over: one long per item.
@@ -39,6 +41,11 @@ std::string windowClass(Display* d, Window w) {
 
 std::vector<unsigned long> windowIcon(Display* d, Window w) {
     return cardinals(d, w, "_NET_WM_ICON");
+}
+
+bool hasWindowState(Display* d, Window w, const char* state) {
+    const std::vector<unsigned long> states = cardinals(d, w, "_NET_WM_STATE");
+    return std::find(states.begin(), states.end(), XInternAtom(d, state, False)) != states.end();
 }
 
 Window transientFor(Display* d, Window w) {

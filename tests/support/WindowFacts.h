@@ -13,6 +13,10 @@ std::string windowClass(Display* d, Window w);
 // The window's _NET_WM_ICON: every image's width, height and pixels, in turn.
 std::vector<unsigned long> windowIcon(Display* d, Window w);
 
+// Whether the window manager lists the state (as "_NET_WM_STATE_SHADED") in
+// the window's _NET_WM_STATE.
+bool hasWindowState(Display* d, Window w, const char* state);
+
 // The window it is transient for; 0 if none.
 Window transientFor(Display* d, Window w);
 

@@ -4,9 +4,11 @@
 
 #include "support/WindowFacts.h"
 
+#include <FL/Fl.H>
 #include <X11/Xlib.h>
 
 #include <fstream>
+#include <tuple>
 
 namespace {
 
@@ -83,31 +85,71 @@ TEST(PalettePlace, FirstBesideTheMainWindowThenWhereThePersonLeftIt) {
     EXPECT_EQ(again.top, moved.top);
 }
 
-TEST(PalettePlace, EveryControlReachableByScrollingOnA640x480Screen) {
-    ProgramUnderTest program(managedDesktop("640x480x24"));
-    const Window palette = program.waitForWindow("Control Palette");
-    ASSERT_NE(palette, 0u);
-    program.click(palette, 108, 38);  // "Fixed spirals" makes the family lights usable
+// The main window and the palette on a desktop of the given screen, once the
+// palette is placed: their frames, and the view's inside.
+struct Placed {
+    explicit Placed(const std::string& screen) : program(managedDesktop(screen)) {
+        main = program.waitForWindow("Spiravel 1.0 - ");
+        palette = program.waitForWindow("Control Palette");
+        pauseSeconds(0.5);
+        m = frameBox(program.display(), main);
+        p = frameBox(program.display(), palette);
+        inside = insideBox(program.display(), palette);
+        const ScreenBox mainInside = insideBox(program.display(), main);
+        viewTop = mainInside.top + 30;
+        viewCentreX = mainInside.left + 1128 / 2;
+    }
 
-    // Shortened to fit the screen under its title bar.
-    const ScreenBox frame = frameBox(program.display(), palette);
-    const ScreenBox inside = insideBox(program.display(), palette);
-    const int height = 480 - (frame.bottom - frame.top - (inside.bottom - inside.top));
-    XMoveResizeWindow(program.display(), palette, inside.left - frame.left, inside.top - frame.top,
-                      336, unsigned(height));
-    XFlush(program.display());
-    pauseSeconds(0.5);
-    const ScreenBox shortened = frameBox(program.display(), palette);
-    EXPECT_EQ(shortened.top, 0);
-    EXPECT_EQ(shortened.bottom, 480) << "the whole palette fits on the screen";
+    ProgramUnderTest program;
+    Window main = 0, palette = 0;
+    ScreenBox m{}, p{}, inside{};
+    int viewTop = 0, viewCentreX = 0;
+};
 
-    // Wheeled to the end, the lowest row shows above the horizontal scroll bar:
-    // the "1597" light at the right lights up when pressed.
-    for (int i = 0; i < 4; ++i) program.click(palette, 160, 100, 5);
-    const int lightTop = height - 16 - 24;
-    program.click(palette, 300, lightTop + 9);
+TEST(PalettePlace, BesideTheMainWindowAsOnePairCentredWhereTheScreenHasRoom) {
+    for (auto [screen, width, height] : {std::tuple("1600x1000x24", 1600, 1000),
+                                         std::tuple("1920x1080x24", 1920, 1080)}) {
+        Placed placed(screen);
+        ASSERT_NE(placed.palette, 0u) << screen;
+        EXPECT_EQ(placed.p.left, placed.m.right) << screen;
+        EXPECT_EQ(placed.p.top, placed.m.top) << screen;
+        EXPECT_NEAR(placed.m.left + placed.p.right, width, 1) << screen << ": centred across";
+        EXPECT_NEAR(placed.m.top + placed.m.bottom, height, 1) << screen << ": and up and down";
+    }
+}
+
+TEST(PalettePlace, AtTheRightEdgeBelowTheMenuAndClearOfTheViewsCentreOnALaptopScreen) {
+    Placed placed("1366x768x24");
+    ASSERT_NE(placed.palette, 0u);
+    EXPECT_EQ(placed.p.right, 1366);
+    EXPECT_EQ(placed.p.top, placed.viewTop) << "level with the view's top";
+    EXPECT_GT(placed.p.left, placed.viewCentreX);
+    EXPECT_EQ(placed.inside.bottom - placed.inside.top, 480) << "whole where it fits";
+    EXPECT_EQ(placed.inside.right - placed.inside.left, 336);
+}
+
+TEST(PalettePlace, ShortenedToFitA640x480ScreenWithoutAHorizontalScrollBar) {
+    Placed placed("640x480x24");
+    ASSERT_NE(placed.palette, 0u);
+    EXPECT_EQ(placed.p.bottom, 480) << "the whole palette fits on the screen";
+    const int height = placed.inside.bottom - placed.inside.top;
+    EXPECT_LT(height, 480);
+    EXPECT_EQ(placed.inside.right - placed.inside.left, 336 + Fl::scrollbar_size())
+        << "wider by the vertical scroll bar";
+
+    // Wheeled to the end, the lowest row shows at the bottom with nothing
+    // below it: the "1597" light at the right lights up when pressed.
+    ProgramUnderTest& program = placed.program;
+    program.click(placed.palette, 108, 38);  // "Fixed spirals" makes the family lights usable
+    program.movePointer(placed.palette, 160, 100);
+    for (int i = 0; i < 10; ++i) {
+        program.pressButton(5);
+        program.releaseButton(5);
+    }
+    const int lightTop = height - 24;
+    program.click(placed.palette, 300, lightTop + 9);
     const auto magenta = [](const Rgb& c) { return c[0] > 200 && c[1] < 60 && c[2] > 200; };
-    EXPECT_TRUE(program.waitForPixels(palette, 288, lightTop, 32, 18, magenta, 5));
+    EXPECT_TRUE(program.waitForPixels(placed.palette, 288, lightTop, 32, 18, magenta, 5));
 }
 
 }  // namespace

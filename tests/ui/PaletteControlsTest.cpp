@@ -167,6 +167,56 @@ TEST_F(Palette, PeriodFieldsHoldBackWhatTheyCannotTakeUntilCommitted) {
     }
 }
 
+TEST_F(Palette, RefusedEntriesGiveWayToTheValueInForceWhichResetReads) {
+    // None of them is a number on the way, either (typing "0x" in a period
+    // field sends 0 at its first key).
+    const std::pair<TypedField*, std::vector<const char*>> fields[] = {
+        {ui.pointCountInput, {"", "-", "-e", ".", "0x20"}},
+        {ui.periodInitialInput, {"", "-", "-e", "."}},
+        {ui.periodIncrementInput, {"", "-", "-e", "."}},
+        {ui.periodOriginInput, {"", "-", "-e", "."}},
+    };
+    for (auto& [field, texts] : fields) {
+        char shown[128];
+        field->format(shown);
+        const double inForce = field->value();
+        for (const char* text : texts) {
+            for (int commit : {FL_Enter, FL_Tab}) {
+                field->take_focus();
+                field->input.position(0, field->input.size());
+                key(FL_BackSpace);
+                type(text);
+                key(commit);
+                EXPECT_EQ(log.take(), Calls{}) << '"' << text << '"';
+                EXPECT_STREQ(field->input.value(), shown) << '"' << text << '"';
+                EXPECT_EQ(field->value(), inForce);
+            }
+        }
+    }
+    EXPECT_EQ(ui.pointCountSlider->value(), std::log(4181.0));
+
+    // Exponent form is the number it writes, clamped as any other.
+    ui.pointCountInput->take_focus();
+    ui.pointCountInput->input.position(0, ui.pointCountInput->input.size());
+    type("1e3");
+    key(FL_Enter);
+    EXPECT_EQ(log.take(), Calls{call("pointCountChanged", 1000)});
+    ui.pointCountInput->input.position(0, ui.pointCountInput->input.size());
+    type("1e5");
+    key(FL_Enter);
+    EXPECT_EQ(log.take(), Calls{call("pointCountChanged", 99999)});
+    EXPECT_STREQ(ui.pointCountInput->input.value(), "99999");
+
+    // Reset goes back to the last Initial period taken, not to a refused one.
+    ui.periodInitialInput->take_focus();
+    ui.periodInitialInput->input.position(0, ui.periodInitialInput->input.size());
+    type("2");
+    key(FL_BackSpace);
+    key(FL_Tab);
+    click(ui.periodResetButton);
+    EXPECT_EQ(log.take(), (Calls{call("periodInitialChanged", 2), call("periodInitialChanged", 2)}));
+}
+
 TEST_F(Palette, UntouchedFieldsSayNothingWhenFocusMovesOrThePaletteHidesAndShows) {
     Fl_Value_Input* const fields[] = {ui.periodInitialInput, ui.periodIncrementInput,
                                       ui.periodOriginInput, ui.pointCountInput};
@@ -244,6 +294,43 @@ TEST_F(Palette, ColourModesSwitchTheOffsetSliders) {
     EXPECT_FALSE(ui.polygonColorFlowButton->value());
     EXPECT_FALSE(ui.polygonFlowOffsetSlider->active());
     EXPECT_EQ(log.take(), Calls{call("polygonColorChosen", Vec<float, 3>(1, 1, 1))});
+}
+
+TEST_F(Palette, TabGoesRoundAndTheFocusLeavesNoPictureBehind) {
+    ui.flatPolygonButton->take_focus();
+    key(FL_Tab);
+    EXPECT_EQ(Fl::focus(), ui.planarButton) << "from the last control to the first";
+    key(FL_Tab, "", FL_SHIFT);
+    EXPECT_EQ(Fl::focus(), ui.flatPolygonButton) << "and back";
+    click(ui.fixedSpiralsButton);
+    ui.planarButton->take_focus();
+    key(FL_Tab, "", FL_SHIFT);
+    EXPECT_EQ(Fl::focus(), ui.familyButtons[15]) << "the family lights come last once usable";
+    key(FL_Tab);
+    EXPECT_EQ(Fl::focus(), ui.planarButton);
+
+    // The bulb shows through the lighting button's frame, focus frame and all.
+    const auto bulb = [this] {
+        Fl_Widget* b = ui.lightingButton;
+        return pixelsOf(ui.paletteWindow, b->x(), b->y(), b->w(), b->h());
+    };
+    const auto unfocused = bulb();
+    ui.lightingButton->take_focus();
+    EXPECT_NE(bulb(), unfocused) << "no focus frame to see";
+    key(FL_Tab);
+    EXPECT_EQ(bulb(), unfocused);
+
+    // The white radio, wholly beneath the colour and marker buttons.
+    const auto over = [this] { return pixelsOf(ui.paletteWindow, 174, 264, 72, 36); };
+    const auto covering = over();
+    log.take();
+    ui.polygonWhiteButton->take_focus();
+    EXPECT_EQ(over(), covering) << "the white radio drawn over the buttons above it";
+    key(' ', " ");
+    EXPECT_EQ(log.take(), Calls{call("polygonColorChosen", Vec<float, 3>(1, 1, 1))});
+    EXPECT_EQ(over(), covering);
+    click(ui.polygonColorFlowButton);
+    EXPECT_EQ(over(), covering) << "the white radio, switched off, drawn over them";
 }
 
 // ---- point count -------------------------------------------------------------

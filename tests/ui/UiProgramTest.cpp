@@ -4,6 +4,8 @@
 
 #include "support/ProgramUnderTest.h"
 
+#include <X11/Xlib.h>
+
 #include <cstdlib>
 #include <functional>
 #include <vector>
@@ -165,6 +167,49 @@ TEST_F(UiProgramOnADesktop, MinimisingKeepsTheColourPeriod) {
     program.restoreWindow(main);
     ASSERT_TRUE(waitUntilPaletteShown(true));
     EXPECT_TRUE(shownPeriod() == before) << "the palette's fields reset the period";
+}
+
+// Menus are windows of their own that no window manager frames, and so are
+// some of the window manager's own.
+int unframedWindows(Display* d) {
+    Window root, parent, *children = nullptr;
+    unsigned count = 0;
+    XQueryTree(d, DefaultRootWindow(d), &root, &parent, &children, &count);
+    int open = 0;
+    for (unsigned i = 0; i < count; ++i) {
+        XWindowAttributes a;
+        open += XGetWindowAttributes(d, children[i], &a) && a.override_redirect &&
+                a.map_state == IsViewable;
+    }
+    if (children)
+        XFree(children);
+    return open;
+}
+
+TEST_F(UiProgramOnADesktop, EscapeLeavesTheMainWindowOpenAndStillClosesMenusAndTheAboutBox) {
+    closePalette();
+    click(main, flowerX, flowerY);  // the main window takes the keyboard
+    program.tapKey("Escape");
+    EXPECT_EQ(program.waitForExit(1), -1) << "Escape over the view ended the program";
+    EXPECT_TRUE(program.viewable(main));
+
+    const int noMenu = unframedWindows(program.display());
+    click(main, 26, 15);  // "&File"
+    ASSERT_GT(unframedWindows(program.display()), noMenu);
+    program.tapKey("Escape");
+    pauseSeconds(0.5);
+    EXPECT_EQ(unframedWindows(program.display()), noMenu);
+
+    click(main, 112, 15);  // "&Help"
+    click(main, 124, 42);  // "&About..."
+    const Window about = program.waitForWindow("About Spiravel");
+    ASSERT_NE(about, 0u);
+    pauseSeconds(0.5);  // the window manager gives it the keyboard
+    program.tapKey("Escape");
+    pauseSeconds(0.5);
+    EXPECT_FALSE(program.viewable(about));
+    EXPECT_TRUE(program.viewable(main));
+    expectCleanEndOnClosingMain();
 }
 
 }  // namespace

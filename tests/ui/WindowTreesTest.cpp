@@ -204,7 +204,7 @@ const Lines paletteTree = {
     "Fl_Group 0,240,168,60 \"Number of points\" box=plastic-up color=41 sel=49 align=top|inside size=13 when=4",
     "Fl_Slider 6,260,156,18 tip=\"Drag to change number of points\" box=plastic-down color=49 sel=216 align=bottom size=13 3.912023005..11.51291546/0=8.338305731 hor-nice when=1",
     "Fl_Value_Output 6,278,24,16 box=plastic-down color=41 sel=49 align=left size=13 50..50/1=50 text=13 when=1 inactive",
-    "Fl_Value_Input 30,278,90,16 tip=\"Type value, or drag (left / right button)\" box=plastic-down color=41 sel=15 align=left size=13 50..99999/1=4181 text=13 when=15",
+    "Fl_Value_Input 30,278,90,16 tip=\"Type value, or drag (left / right button)\" box=plastic-down color=41 sel=15 align=left size=13 50..99999/1=4181 text=13 when=1",
     "Fl_Value_Output 120,278,42,16 box=plastic-down color=41 sel=49 align=left size=13 99999..99999/1=99999 text=13 when=1 inactive",
 
     "Fl_Group 0,300,168,60 \"Growth\" box=plastic-up color=41 sel=49 align=top|inside size=13 when=4",
@@ -216,9 +216,9 @@ const Lines paletteTree = {
     "Fl_Button 48,384,42,18 \"Stop\" tip=\"Stop color flow\" box=up color=49 sel=3 align=center size=13 push=0 when=4",
     "Fl_Light_Button 108,384,54,18 \"OSD\" tip=\"Show / hide instantaneous period\" box=up color=49 sel=88 align=left|inside size=13 toggle=0 when=4",
     "Fl_Button 6,402,84,18 \"Reset\" tip=\"Reset to initial value\" box=up color=49 sel=3 align=center size=13 push=0 when=4",
-    "Fl_Value_Input 132,402,30,16 \"Origen\" tip=\"Not implemented\" box=plastic-down color=41 sel=15 align=left size=13 0..1/0.0001=0 text=13 when=15",
-    "Fl_Value_Input 66,432,84,18 \"Initial\" tip=\"Color period initial value\" box=plastic-down color=49 sel=15 align=left size=13 0..1000/1e-05=0.618 text=13 when=15",
-    "Fl_Value_Input 66,450,84,18 \"Incr.\" tip=\"Color period increment (per frame)\" box=plastic-down color=49 sel=15 align=left size=13 -1..1/1e-08=1e-06 text=13 when=15",
+    "Fl_Value_Input 132,402,30,16 \"Origen\" tip=\"Not implemented\" box=plastic-down color=41 sel=15 align=left size=13 0..1/0.0001=0 text=13 when=1",
+    "Fl_Value_Input 66,432,84,18 \"Initial\" tip=\"Color period initial value\" box=plastic-down color=49 sel=15 align=left size=13 0..1000/1e-05=0.618 text=13 when=1",
+    "Fl_Value_Input 66,450,84,18 \"Incr.\" tip=\"Color period increment (per frame)\" box=plastic-down color=49 sel=15 align=left size=13 -1..1/1e-08=1e-06 text=13 when=1",
 
     "Fl_Group 168,0,168,120 \"Points\" box=plastic-up color=41 sel=49 align=top|inside size=13 when=4",
     "Fl_Button 174,24,36,36 tip=\"Choose point color...\" box=thin-up color=88 sel=88 align=center size=13 radio=1 down=thin-down when=6",
@@ -301,8 +301,10 @@ TEST(WindowTrees, PaletteShortenedToItsSmallestAndGrownBackLaysOutAsBefore) {
     bar.value(bar.maximum());
     bar.do_callback();
     showDrawn(palette);
-    EXPECT_EQ(ui.fixedSpiralsGroup->y() + ui.fixedSpiralsGroup->h(), ui.paletteScroll->hscrollbar.y())
-        << "the lowest box reached, just above the horizontal scroll bar";
+    EXPECT_EQ(palette->w(), 336 + Fl::scrollbar_size()) << "wider by the vertical scroll bar";
+    EXPECT_FALSE(ui.paletteScroll->hscrollbar.visible());
+    EXPECT_EQ(ui.fixedSpiralsGroup->y() + ui.fixedSpiralsGroup->h(), palette->h())
+        << "the lowest box reached, at the bottom";
 
     palette->size(palette->w(), 480);
     showDrawn(palette);
