@@ -17,6 +17,7 @@
 #include "camera/Cam3d.h"
 #include "camera/TrackView.h"
 #include "core/SmallOSD.h"
+#include "core/StartValues.h"
 #include "flower/FibSurface.h"
 #include "support/GlContext.h"
 
@@ -36,7 +37,7 @@ void makeViewCurrent() {
 // Clear, camera at the start pose, light: the frame stages before the scene.
 void beginFrame(Cam3d& camera) {
     glEnable(GL_DEPTH_TEST);
-    glClearColor(0.5f, 0.7f, 0.9f, 0.0f);
+    glClearColor(startColor[0], startColor[1], startColor[2], 0.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     camera.applyProjection();
     camera.applyView();
@@ -62,12 +63,9 @@ struct Scene {
         flower.periodChanged.connect(&display, &SmallOSD::setPeriod);
         display.setVisible(true);
 
-        Coord start;
-        start.position = Vec<double, 3>(0, 0, 3);
-        start.angles = Vec<double, 3>(0, 1.5707963267948966, 0);
         TrackView track;
         track.coordOut.connect(&camera, &Cam3d::setCoord);
-        track.step(start, FrameRef());
+        track.step(startPose, FrameRef());
         display.render();  // the toolkit sets up the font once, at the first text
         for (int i = 0; i < 30; ++i) flower.draw();  // the flower's arrays grow to their size
     }

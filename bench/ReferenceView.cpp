@@ -11,6 +11,7 @@
 #include "core/ClearBuffers.h"
 #include "core/FramePacer.h"
 #include "core/MyLight.h"
+#include "core/StartValues.h"
 #include "core/VSyncHack.h"
 
 #include <FL/Fl.H>
@@ -28,11 +29,11 @@ public:
     explicit ReferenceView(int n) : Fl_Gl_Window(0, 0, viewWidth, viewHeight, "Reference view") {
         flower.setGrowthSpeed(1);
         for (int i = 0; i <= 100; ++i) flower.setPointCount(n);  // full
-        clearBuffers.setColor(Vec<float, 3>(0.5f, 0.7f, 0.9f));
+        clearBuffers.setColor(startColor);
         // The program's first pose, above the flower, once the track view has aimed it.
         TrackView track;
         track.coordOut.connect(&camera, &Cam3d::setCoord);
-        track.step(Coord{{0, 0, 3}, {0, 1.5707963267948966, 0}}, FrameRef());
+        track.step(startPose, FrameRef());
     }
 
 protected:

@@ -9,6 +9,7 @@
 #include "core/FrameClock.h"
 #include "core/MyLight.h"
 #include "core/SmallOSD.h"
+#include "core/StartValues.h"
 #include "core/VSyncHack.h"
 #include "flower/FibSurface.h"
 #include "ui/FlowerUI.h"
@@ -67,7 +68,7 @@ void connectViewPaintAndMouse(FltkAdaptor& glView, VSyncHack& vsyncHack, Channel
 }
 
 void setStartColor(ClearBuffers& clearBuffers) {
-    clearBuffers.setColor(Vec<float, 3>(0.5f, 0.7f, 0.9f));
+    clearBuffers.setColor(startColor);
 }
 
 void connectFrameStagesAndTime(Channel& channel, ClearBuffers& clearBuffers, Cam3d& cam3d,
@@ -80,12 +81,7 @@ void connectFrameStagesAndTime(Channel& channel, ClearBuffers& clearBuffers, Cam
     frameClock.frameReady.connect(&syncView, &SyncView::tick);                                   // 48
 }
 
-void setStartPose(SyncView& syncView) {
-    Coord start;
-    start.position = Vec<double, 3>(0, 0, 3);
-    start.angles = Vec<double, 3>(0, 1.5707963267948966, 0);
-    syncView.initCoord(start);
-}
+void setStartPose(SyncView& syncView) { syncView.initCoord(startPose); }
 
 void connectPoseLoop(SyncView& syncView, Cam3d& cam3d, SyncViewMUX& syncViewMUX,
                      TrackView& trackView, FreeFly& freeFly) {
