@@ -1,6 +1,6 @@
 // Who talks to whom: the program's connections, each made once, in the order
 // the start-up makes them and grouped by its steps, and the two start values
-// stored between them. The comments number the connections; slots of one
+// stored between them. Wiring.cpp numbers the connections; slots of one
 // signal run in the order they were connected. Each function takes the
 // components in the order its rows first name them.
 #pragma once
@@ -23,18 +23,19 @@ class SyncViewMUX;
 class TrackView;
 class VSyncHack;
 
-// Connections 1 to 37.
+// Every palette signal to the flower, the clear colour or the period display.
 void connectPaletteSignals(FlowerUI& flowerUI, ClearBuffers& clearBuffers, FibSurface& fibSurface,
                            SmallOSD& smallOSD);
 
-// Connections 38 to 42.
+// The view's paint to the swap interval, the frame and the display; the
+// flower's period to the display; the view's mouse to its multiplexer.
 void connectViewPaintAndMouse(FltkAdaptor& glView, VSyncHack& vsyncHack, Channel& channel,
                               SmallOSD& smallOSD, FibSurface& fibSurface, MouseMUX& mouseMUX);
 
 // Light blue, before any frame.
 void setStartColor(ClearBuffers& clearBuffers);
 
-// Connections 43 to 48.
+// The frame's stages to their receivers, and the frame's time to the pose loop.
 void connectFrameStagesAndTime(Channel& channel, ClearBuffers& clearBuffers, Cam3d& cam3d,
                                FrameClock& frameClock, MyLight& myLight, SyncView& syncView);
 
@@ -42,12 +43,12 @@ void connectFrameStagesAndTime(Channel& channel, ClearBuffers& clearBuffers, Cam
 // the centre in the first frame.
 void setStartPose(SyncView& syncView);
 
-// Connections 49 to 55: the pose goes round through the selected navigator
+// The pose goes round through the selected navigator
 // once per frame and on to the camera.
 void connectPoseLoop(SyncView& syncView, Cam3d& cam3d, SyncViewMUX& syncViewMUX,
                      TrackView& trackView, FreeFly& freeFly);
 
-// Connections 49 to 67: the pose loop, then the pointer, the scene stage,
+// The pose loop, then the pointer, the scene stage,
 // and last the view's wheel and navigation keys.
 void connectPoseLoopAndPointer(SyncView& syncView, Cam3d& cam3d, SyncViewMUX& syncViewMUX,
                                TrackView& trackView, FreeFly& freeFly, FreeFlyInput& freeFlyInput,
