@@ -34,6 +34,8 @@ void Cam3d::applyProjection() {
 void Cam3d::applyView() {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
+    // OpenGL's eye looks along -z with +y up; ours, at level angles, along +y
+    // with +z up: a quarter turn about x takes one to the other.
     glRotatef(-90, 1, 0, 0);
     glRotatef(float(-coord.angles[2] * degreesPerRadian), 0, 1, 0);
     glRotatef(float(-coord.angles[1] * degreesPerRadian), 1, 0, 0);

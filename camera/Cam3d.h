@@ -12,6 +12,7 @@ public:
     void applyProjection();
     void applyView();
 
+    // The field of view and clipping are kept settable; the program keeps the defaults.
     void setHorizontalFov(float degrees);
     float horizontalFov() const { return fovH; }
     void setVerticalFov(float degrees);

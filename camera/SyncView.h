@@ -18,7 +18,7 @@ public:
     // goes back to it, and the next frame takes it from there.
     void initCoord(Coord const& c) { coord = start = c; }
     void home() { coord = start; }
-    void getCoord(Coord& c) { c = coord; }
+    void getCoord(Coord& c) { c = coord; }  // kept for a caller that asks; none does
 
 private:
     Coord coord;
@@ -30,6 +30,8 @@ public:
     sigslot::signal1<Coord const&> coordOut;
     sigslot::signal2<Coord const&, FrameRef const&> modeOut1;
     sigslot::signal2<Coord const&, FrameRef const&> modeOut2;
+    // Modes 3 and 4, and the selectors, are kept for more navigators; the
+    // program stays in mode 1 and connects neither.
     sigslot::signal2<Coord const&, FrameRef const&> modeOut3;
     sigslot::signal2<Coord const&, FrameRef const&> modeOut4;
 

@@ -1,6 +1,7 @@
 #include "TrackView.h"
 
 #include "Orientation.h"
+#include "core/MathConstants.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,21 +9,26 @@
 namespace {
 
 // Just short of straight up or down, where the heading would be undefined.
-constexpr double pitchLimit = 0.99999 * (3.141592653589793 / 2);
+constexpr double pitchLimit = 0.99999 * math::halfPi;
 constexpr double nearest = 0.1;
 // The flower, of radius 1, still shows some twenty pixels wide from here, and
 // one zoom-in drag brings it back; an unbounded distance overflows.
 constexpr double farthest = 100;
+// Each frame a rate moves the pose by this share of itself, then the turn
+// and pan rates keep turnDecay of themselves and the zoom rate zoomDecay:
+// a rate glides on after the drag that set it, and dies away.
+constexpr double stepShare = 0.2;
+constexpr double turnDecay = 0.8;
 constexpr double zoomDecay = 0.85;
 // A zoom rate z glides the distance by the factor exp(z * glide) in all.
-constexpr double glide = 0.2 / (1 - zoomDecay);
+constexpr double glide = stepShare / (1 - zoomDecay);
 // A wheel step zooms as a 20-pixel step of a right-button drag, but glides
 // on: about a tenth of the distance in all.
 constexpr double wheelStepRate = 0.004 * 20;
 
 // A turn rate glides to its own size in radians, a pan rate to that share of
 // the distance.
-constexpr double keyTurn = 5 * 3.141592653589793 / 180;
+constexpr double keyTurn = 5 * math::pi / 180;
 constexpr double keyPan = 0.05;
 
 // The pointer's motion since the previous event, in doubles: the difference of
@@ -41,24 +47,24 @@ void TrackView::step(Coord const& p, FrameRef const&) {
     // Only the incoming position counts: the eye is re-aimed at the centre.
     // An eye on the centre has no direction; anglesOf then gives level angles.
     Vec<double, 3> a = anglesOf(u);
-    a[0] += 0.2 * turnRate[0];
-    a[1] = std::clamp(a[1] + 0.2 * turnRate[1], -pitchLimit, pitchLimit);
-    turnRate[0] *= 0.8;
-    turnRate[1] *= 0.8;
+    a[0] += stepShare * turnRate[0];
+    a[1] = std::clamp(a[1] + stepShare * turnRate[1], -pitchLimit, pitchLimit);
+    turnRate[0] *= turnDecay;
+    turnRate[1] *= turnDecay;
 
     Vec<double, 3> right, forward, up;
     axesOf(a, right, forward, up);
 
-    const double r = std::clamp(dist * std::exp(0.2 * zoomRate), nearest, farthest);
+    const double r = std::clamp(dist * std::exp(stepShare * zoomRate), nearest, farthest);
     zoomRate *= zoomDecay;
     forward = forward * r;
 
     // The pan follows this frame's turn and zoom.
     Vec<double, 3> moved = centre;
-    moved += right * panRate[0] * r * 0.2;
-    moved += up * panRate[1] * r * 0.2;
-    panRate[0] *= 0.8;
-    panRate[1] *= 0.8;
+    moved += right * panRate[0] * r * stepShare;
+    moved += up * panRate[1] * r * stepShare;
+    panRate[0] *= turnDecay;
+    panRate[1] *= turnDecay;
 
     next.position = moved - forward;
     next.angles = a;

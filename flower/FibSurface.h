@@ -75,7 +75,9 @@ private:
     Vec<float, 3> pointColor{1.0f, 0.0f, 0.0f};
     double pointColorOffset = 0;
     bool pointLighting = true;
-    // Flow and marker are never both on for a class; with neither its plain colour applies.
+    // Lines and polygons: flow and marker are never both on (selectSource
+    // sets both); with neither, the plain colour applies. The three lighting
+    // switches always agree: only setLighting sets them, all at once.
     bool lineColorFlow = false;
     bool lineColorMarker = false;
     Vec<float, 3> lineColor{0.0f, 0.0f, 0.0f};

@@ -16,6 +16,8 @@ void FltkAdaptor::draw() {
     glViewport(0, 0, std::max(w(), 0), std::max(h(), 0));
     glEnable(GL_DEPTH_TEST);
     paint.emit();
+    // The view stays damaged, so that the toolkit draws it again at its next
+    // pass even where nothing asks: frames go on in any event loop.
     redraw();
 }
 

@@ -17,7 +17,7 @@ public:
     bool redrawPending = true;  // one-shot redraw request while not continuous
 
     sigslot::signal0<> paint;
-    sigslot::signal2<int, bool> key;
+    sigslot::signal2<int, bool> key;  // kept for key events; nothing sends or hears it
     // (button 1..3, or 0 for motion; pressed; x; y downward from the view's
     // top-left). Without a middle or right button, as on a touchpad, the left
     // one with Shift stands for the middle, with Ctrl for the right.
@@ -31,6 +31,7 @@ public:
     sigslot::signal2<int, int> turnKey;
     sigslot::signal2<int, int> panKey;
 
+    // Kept for a frame loop that draws on request; nothing in the program calls them.
     void setContinuous(bool on) { continuous = on; }
     void requestRedraw() { redrawPending = true; }
 

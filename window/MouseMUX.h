@@ -8,6 +8,8 @@ class MouseMUX : public sigslot::has_slots<> {
 public:
     sigslot::signal4<int, bool, int, int> output1;
     sigslot::signal4<int, bool, int, int> output2;
+    // Outputs 3 and 4, and the selector, are kept for more input modes; the
+    // program routes everything to output 1 and connects neither.
     sigslot::signal4<int, bool, int, int> output3;
     sigslot::signal4<int, bool, int, int> output4;
 
