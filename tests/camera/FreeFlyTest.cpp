@@ -13,7 +13,7 @@ namespace {
 using V3 = Vec<double, 3>;
 
 // FreeFlyInput reads the viewport of the current context.
-class FlightInput : public ::testing::Test {
+class FreeFlyInputEvents : public ::testing::Test {
 protected:
     const Coord& last() const { return records.back(); }
     double acceleration() const { return last().position[1]; }
@@ -25,7 +25,7 @@ protected:
     Recorder<Coord const&> records{input.coordOut};
 };
 
-TEST_F(FlightInput, LeftButtonAcceleratesAndThePointerSteers) {
+TEST_F(FreeFlyInputEvents, LeftButtonAcceleratesAndThePointerSteers) {
     input.mouseEvent(1, true, 400, 300);
     ASSERT_EQ(records.size(), 1u);
     EXPECT_EQ(last().position, V3(0, 0.1, 0));
@@ -49,7 +49,7 @@ TEST_F(FlightInput, LeftButtonAcceleratesAndThePointerSteers) {
     EXPECT_EQ(records.size(), 5u);
 }
 
-TEST_F(FlightInput, LeftWinsOverRightAndMiddleOnlySteers) {
+TEST_F(FreeFlyInputEvents, LeftWinsOverRightAndMiddleOnlySteers) {
     input.mouseEvent(3, true, 400, 300);
     EXPECT_EQ(acceleration(), -0.1);
     input.mouseEvent(1, true, 400, 300);
@@ -64,7 +64,7 @@ TEST_F(FlightInput, LeftWinsOverRightAndMiddleOnlySteers) {
     EXPECT_EQ(pitchRate(), -0.5);
 }
 
-TEST_F(FlightInput, PointerIsIgnoredWithoutButtonsAndOtherButtonsChangeNoFlag) {
+TEST_F(FreeFlyInputEvents, PointerIsIgnoredWithoutButtonsAndOtherButtonsChangeNoFlag) {
     input.mouseEvent(0, false, 800, 0);
     EXPECT_EQ(last().angles, V3());
     input.mouseEvent(4, true, 800, 0);
@@ -73,7 +73,7 @@ TEST_F(FlightInput, PointerIsIgnoredWithoutButtonsAndOtherButtonsChangeNoFlag) {
     EXPECT_EQ(records.size(), 2u);
 }
 
-TEST_F(FlightInput, SteeringIsRelativeToTheViewportOrigin) {
+TEST_F(FreeFlyInputEvents, SteeringIsRelativeToTheViewportOrigin) {
     glViewport(100, 50, 400, 300);
     input.mouseEvent(2, true, 100, 50);
     EXPECT_EQ(headingRate(), -1);
@@ -83,7 +83,7 @@ TEST_F(FlightInput, SteeringIsRelativeToTheViewportOrigin) {
     EXPECT_EQ(pitchRate(), 1);
 }
 
-TEST_F(FlightInput, ViewportWithoutExtentSteersNothingAlongThatAxis) {
+TEST_F(FreeFlyInputEvents, ViewportWithoutExtentSteersNothingAlongThatAxis) {
     glViewport(0, 0, 0, 0);
     input.mouseEvent(1, true, 37, 999);
     EXPECT_EQ(last().angles, V3());
@@ -100,7 +100,7 @@ TEST_F(FlightInput, ViewportWithoutExtentSteersNothingAlongThatAxis) {
     EXPECT_EQ(pitchRate(), 1);
 }
 
-class Flight : public ::testing::Test {
+class FreeFlySteps : public ::testing::Test {
 protected:
     void frame(float delta = 0.02f) {
         FrameRef f;
@@ -113,7 +113,7 @@ protected:
     Recorder<Coord const&> poses{fly.coordOut, [this](Coord const& c) { pose = c; }};
 };
 
-TEST_F(Flight, AccelerationAddsSpeedPerFrameAlongTheViewingDirection) {
+TEST_F(FreeFlySteps, AccelerationAddsSpeedPerFrameAlongTheViewingDirection) {
     pose.angles = V3(0.3, -0.4, 0);
     Coord control;
     control.position = V3(0, 0.1, 0);
@@ -136,7 +136,7 @@ TEST_F(Flight, AccelerationAddsSpeedPerFrameAlongTheViewingDirection) {
     EXPECT_EQ(pose.angles, V3(0.3, -0.4, 0));
 }
 
-TEST_F(Flight, SteeringTurnsByRatePerSecondAndFliesTheNewDirection) {
+TEST_F(FreeFlySteps, SteeringTurnsByRatePerSecondAndFliesTheNewDirection) {
     Coord control;
     control.position = V3(0, 0.1, 0);
     control.angles = V3(1, 0.5, 0);  // pointer right of and below the centre

@@ -1,6 +1,7 @@
 // The real program under the virtual X server: drags in the view, with Shift
 // or Ctrl held too, the wheel and the keys move the camera, and the picture
 // with it; Home comes back, and F11 takes the main window to full screen.
+#include "core/MathConstants.h"
 #include "support/ProgramUnderTest.h"
 #include "support/WindowFacts.h"
 
@@ -14,7 +15,7 @@
 
 namespace {
 
-constexpr double pi = 3.141592653589793;
+using math::pi;
 
 // The view inside the main window, and its centre.
 constexpr int viewX = 0, viewY = 30, viewW = 1128, viewH = 666;

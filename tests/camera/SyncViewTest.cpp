@@ -23,9 +23,9 @@ void expectSame(const Coord& a, const Coord& b) {
 }
 
 // The pose loop wired as the program wires it.
-class PoseLoop : public ::testing::Test {
+class SyncViewLoop : public ::testing::Test {
 protected:
-    PoseLoop() {
+    SyncViewLoop() {
         connectPoseLoop(syncView, cam, mux, track, fly);
         setStartPose(syncView);
     }
@@ -57,7 +57,7 @@ protected:
     FrameRef frame;
 };
 
-TEST_F(PoseLoop, InitialPoseIsStoredSilentlyAndTheFirstFrameAimsDown) {
+TEST_F(SyncViewLoop, InitialPoseIsStoredSilentlyAndTheFirstFrameAimsDown) {
     Coord start = stored();
     EXPECT_EQ(start.position, V3(0, 0, 3));
     EXPECT_EQ(cam.pose().position, V3());  // nothing was announced
@@ -70,7 +70,7 @@ TEST_F(PoseLoop, InitialPoseIsStoredSilentlyAndTheFirstFrameAimsDown) {
     EXPECT_EQ(now.angles[0], 0);
 }
 
-TEST_F(PoseLoop, ModeWithoutNavigatorFreezesAndTrackViewResumesFromThere) {
+TEST_F(SyncViewLoop, ModeWithoutNavigatorFreezesAndTrackViewResumesFromThere) {
     frames(1);
     DragEvent zoom;
     zoom.y = 50;
@@ -96,7 +96,7 @@ TEST_F(PoseLoop, ModeWithoutNavigatorFreezesAndTrackViewResumesFromThere) {
     expectSame(cam.pose(), stored());
 }
 
-TEST_F(PoseLoop, FreeFlightContinuesFromTheTrackPoseAndBack) {
+TEST_F(SyncViewLoop, FreeFlightContinuesFromTheTrackPoseAndBack) {
     frames(1);
     const Coord tracked = stored();
 
@@ -120,7 +120,7 @@ TEST_F(PoseLoop, FreeFlightContinuesFromTheTrackPoseAndBack) {
     EXPECT_NEAR(stored().angles[1], -pitchLimit, 1e-9);
 }
 
-TEST_F(PoseLoop, FlightPastTheLargestPositionKeepsTheLastFinitePose) {
+TEST_F(SyncViewLoop, FlightPastTheLargestPositionKeepsTheLastFinitePose) {
     frames(1);
     const Coord last = stored();
     startFlight(1e300);
@@ -133,7 +133,7 @@ TEST_F(PoseLoop, FlightPastTheLargestPositionKeepsTheLastFinitePose) {
     EXPECT_NEAR(stored().position.length(), 3, 1e-9);
 }
 
-TEST_F(PoseLoop, HomeDuringADragAndGlidesEndsInTheStartPose) {
+TEST_F(SyncViewLoop, HomeDuringADragAndGlidesEndsInTheStartPose) {
     frames(1);
     const Coord first = stored();
 

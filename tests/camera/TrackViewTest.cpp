@@ -14,9 +14,9 @@ constexpr double pitchLimit = 1.5707806188316287;
 
 // Runs the track view as the pose loop does: each frame starts from the pose
 // the previous frame produced.
-class Track : public ::testing::Test {
+class TrackViewSteps : public ::testing::Test {
 protected:
-    Track() {
+    TrackViewSteps() {
         pose.position = V3(0, 0, 3);
         pose.angles = V3(0, 1.5707963267948966, 0);
     }
@@ -35,7 +35,7 @@ protected:
     Recorder<Coord const&> answers{view.coordOut, [this](Coord const& c) { pose = c; }};
 };
 
-TEST_F(Track, FirstFrameLooksStraightDownFromDistanceThreeAndThenHolds) {
+TEST_F(TrackViewSteps, FirstFrameLooksStraightDownFromDistanceThreeAndThenHolds) {
     frame();
     EXPECT_EQ(answers.size(), 1u);
     EXPECT_NEAR(distance(), 3, 1e-12);
@@ -56,7 +56,7 @@ TEST_F(Track, FirstFrameLooksStraightDownFromDistanceThreeAndThenHolds) {
     }
 }
 
-TEST_F(Track, LeftDragTurnsTheHeadingAndTheTurnDecays) {
+TEST_F(TrackViewSteps, LeftDragTurnsTheHeadingAndTheTurnDecays) {
     frame();
     view.rotateDrag(edge(true));
     view.rotateDrag(motion(10, 0));
@@ -72,7 +72,7 @@ TEST_F(Track, LeftDragTurnsTheHeadingAndTheTurnDecays) {
     }
 }
 
-TEST_F(Track, MotionsBetweenTwoFramesAddUp) {
+TEST_F(TrackViewSteps, MotionsBetweenTwoFramesAddUp) {
     frame();
     view.rotateDrag(motion(4, 0));
     view.rotateDrag(motion(6, 0));
@@ -81,7 +81,7 @@ TEST_F(Track, MotionsBetweenTwoFramesAddUp) {
     EXPECT_NEAR(heading() - before, -0.002, 1e-9);
 }
 
-TEST_F(Track, RightDragZoomsByDecayingFactorsAndStopsAtOneTenth) {
+TEST_F(TrackViewSteps, RightDragZoomsByDecayingFactorsAndStopsAtOneTenth) {
     frame();
     view.zoomDrag(edge(true));
     view.zoomDrag(motion(0, 50));
@@ -104,7 +104,7 @@ TEST_F(Track, RightDragZoomsByDecayingFactorsAndStopsAtOneTenth) {
     EXPECT_NEAR(distance(), 0.1 * std::exp(0.04), 1e-12);
 }
 
-TEST_F(Track, LongZoomOutStopsAtADistanceAFewDragsComeBackFrom) {
+TEST_F(TrackViewSteps, LongZoomOutStopsAtADistanceAFewDragsComeBackFrom) {
     frame();
     for (int i = 0; i < 500; ++i) {
         view.zoomDrag(motion(0, -500));
@@ -124,7 +124,7 @@ TEST_F(Track, LongZoomOutStopsAtADistanceAFewDragsComeBackFrom) {
     EXPECT_LT((centre - pose.position).length(), 3);
 }
 
-TEST_F(Track, WheelStepsGlideTheDistanceBothWaysWithinItsLimits) {
+TEST_F(TrackViewSteps, WheelStepsGlideTheDistanceBothWaysWithinItsLimits) {
     frame();
     view.zoomWheel(-1);  // away from the person: closer
     frames(100);
@@ -153,7 +153,7 @@ TEST_F(Track, WheelStepsGlideTheDistanceBothWaysWithinItsLimits) {
     }
 }
 
-TEST_F(Track, ZoomAndTurnStopWhenTheirDragEnds) {
+TEST_F(TrackViewSteps, ZoomAndTurnStopWhenTheirDragEnds) {
     frame();
     view.zoomDrag(motion(0, 50));
     view.rotateDrag(motion(10, 10));
@@ -167,7 +167,7 @@ TEST_F(Track, ZoomAndTurnStopWhenTheirDragEnds) {
     EXPECT_NEAR(pitch(), held.angles[1], 1e-9);
 }
 
-TEST_F(Track, PanGlidesOnAfterReleaseAndStopsTheTurn) {
+TEST_F(TrackViewSteps, PanGlidesOnAfterReleaseAndStopsTheTurn) {
     frame();
     view.rotateDrag(motion(10, 0));
     view.panDrag(edge(true));   // also stops the turn just set
@@ -188,7 +188,7 @@ TEST_F(Track, PanGlidesOnAfterReleaseAndStopsTheTurn) {
     }
 }
 
-TEST_F(Track, MiddleDragDownMovesTheCentreAlongTheEyesUpAxis) {
+TEST_F(TrackViewSteps, MiddleDragDownMovesTheCentreAlongTheEyesUpAxis) {
     // A side view: heading 0, pitch 0, so the eye's up axis is world +z.
     pose.position = V3(0, -3, 0);
     frame();
@@ -198,7 +198,7 @@ TEST_F(Track, MiddleDragDownMovesTheCentreAlongTheEyesUpAxis) {
     EXPECT_NEAR(pose.position[2] - before, 0.001 * 10 * 3 * 0.2, 1e-12);
 }
 
-TEST_F(Track, PitchStaysWithinTheLimitBothWays) {
+TEST_F(TrackViewSteps, PitchStaysWithinTheLimitBothWays) {
     frame();
     view.rotateDrag(motion(0, 100));  // down: further than straight down
     frames(10);
@@ -211,7 +211,7 @@ TEST_F(Track, PitchStaysWithinTheLimitBothWays) {
     EXPECT_NEAR(distance(), 3, 1e-9);
 }
 
-TEST_F(Track, PoseAtTheCentreStaysFinite) {
+TEST_F(TrackViewSteps, PoseAtTheCentreStaysFinite) {
     pose.position = V3();
     frame();
     for (int i = 0; i < 3; ++i) {

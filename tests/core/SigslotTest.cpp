@@ -20,11 +20,18 @@ struct Recorder : has_slots<> {
     std::string name;
 };
 
+// Never connected, or emptied by disconnect_all: emitting reaches no slot.
 TEST(Sigslot, EmptySignalEmitsToNobody) {
+    std::vector<std::string> log;
+    Recorder r(log, "r");
     signal0<> s;
+    s.emit();
+    s.connect(&r, &Recorder::a);
+    s.disconnect_all();
     s.emit();
     signal4<int, bool, int, int> s4;
     s4.emit(1, true, 2, 3);
+    EXPECT_TRUE(log.empty());
 }
 
 TEST(Sigslot, SlotsRunInConnectionOrderAndTwiceWhenConnectedTwice) {

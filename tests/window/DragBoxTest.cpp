@@ -1,5 +1,4 @@
 #include "window/DragBox.h"
-#include "window/MouseMUX.h"
 #include "support/Recorder.h"
 
 #include <gtest/gtest.h>
@@ -33,7 +32,7 @@ DragEvent drag(bool start, bool end, int x, int y, int xp, int yp, int xi, int y
     return e;
 }
 
-class Drags : public ::testing::Test {
+class DragBoxDrags : public ::testing::Test {
 protected:
     std::size_t total() const { return left.size() + middle.size() + right.size(); }
 
@@ -41,7 +40,7 @@ protected:
     Recorder<DragEvent const&> left{box.leftDrag}, middle{box.middleDrag}, right{box.rightDrag};
 };
 
-TEST_F(Drags, LeftDragSendsBeginMoveAndEnd) {
+TEST_F(DragBoxDrags, LeftDragSendsBeginMoveAndEnd) {
     box.mouseEvent(1, true, 100, 50);
     box.mouseEvent(0, false, 104, 53);
     box.mouseEvent(1, false, 110, 60);
@@ -56,7 +55,7 @@ TEST_F(Drags, LeftDragSendsBeginMoveAndEnd) {
     EXPECT_TRUE(right.empty());
 }
 
-TEST_F(Drags, EachMotionCarriesThePreviousPositionOfTheSameDrag) {
+TEST_F(DragBoxDrags, EachMotionCarriesThePreviousPositionOfTheSameDrag) {
     box.mouseEvent(3, true, 10, 10);
     box.mouseEvent(0, false, 12, 15);
     box.mouseEvent(0, true, 20, 30);  // motion, whatever the pressed flag says
@@ -66,7 +65,7 @@ TEST_F(Drags, EachMotionCarriesThePreviousPositionOfTheSameDrag) {
     EXPECT_EQ(right[3], drag(false, true, 20, 30, 20, 30, 10, 10));
 }
 
-TEST_F(Drags, EachButtonHasItsOwnSignal) {
+TEST_F(DragBoxDrags, EachButtonHasItsOwnSignal) {
     box.mouseEvent(2, true, 1, 2);
     box.mouseEvent(2, false, 1, 2);
     EXPECT_EQ(middle.size(), 2u);
@@ -76,7 +75,7 @@ TEST_F(Drags, EachButtonHasItsOwnSignal) {
     EXPECT_TRUE(left.empty());
 }
 
-TEST_F(Drags, IdleIgnoresMotionAndStrayReleases) {
+TEST_F(DragBoxDrags, IdleIgnoresMotionAndStrayReleases) {
     box.mouseEvent(0, false, 5, 5);
     box.mouseEvent(0, true, 5, 5);
     box.mouseEvent(1, false, 5, 5);
@@ -88,7 +87,7 @@ TEST_F(Drags, IdleIgnoresMotionAndStrayReleases) {
     EXPECT_EQ(left.size(), 1u);
 }
 
-TEST_F(Drags, SecondButtonEndsTheDragAndItsReleaseIsIgnored) {
+TEST_F(DragBoxDrags, SecondButtonEndsTheDragAndItsReleaseIsIgnored) {
     box.mouseEvent(1, true, 100, 50);
     box.mouseEvent(0, false, 101, 51);
     box.mouseEvent(3, true, 102, 52);  // ends the left drag
@@ -101,7 +100,7 @@ TEST_F(Drags, SecondButtonEndsTheDragAndItsReleaseIsIgnored) {
     EXPECT_TRUE(right.empty());
 }
 
-TEST_F(Drags, FourthButtonDragsSilentlyAndReturnsToIdle) {
+TEST_F(DragBoxDrags, FourthButtonDragsSilentlyAndReturnsToIdle) {
     box.mouseEvent(4, true, 1, 1);
     box.mouseEvent(0, false, 2, 2);
     box.mouseEvent(1, true, 3, 3);  // ends the silent drag, begins nothing
@@ -129,41 +128,6 @@ TEST(DragBoxReentry, InputDuringBeginningOrEndingIsIgnored) {
     box.mouseEvent(1, true, 30, 40);
     ASSERT_EQ(seen.size(), 3u);
     EXPECT_EQ(seen[2], drag(true, false, 30, 40, 30, 40, 30, 40));
-}
-
-class Routing : public ::testing::Test {
-protected:
-    Routing() {
-        events.listen(mux.output1, 1);
-        events.listen(mux.output2, 2);
-        events.listen(mux.output3, 3);
-        events.listen(mux.output4, 4);
-    }
-    MouseMUX mux;
-    Recorder<int, int, bool, int, int> events;  // output, then the event
-};
-
-TEST_F(Routing, ForwardsEverythingUnchangedToOutputOneAtFirst) {
-    mux.route(2, true, 10, 20);
-    mux.route(0, false, -5, 7000);
-    using E = std::tuple<int, int, bool, int, int>;
-    EXPECT_EQ(events, (std::vector<E>{E(1, 2, true, 10, 20), E(1, 0, false, -5, 7000)}));
-}
-
-TEST_F(Routing, SelectorPicksTheOutputAndOtherValuesSilenceAll) {
-    for (int output : {2, 3, 4}) {
-        mux.select(output);
-        mux.route(1, true, output, 0);
-    }
-    for (int output : {0, 5, -1}) {
-        mux.select(output);
-        mux.route(1, true, 0, 0);
-    }
-    ASSERT_EQ(events.size(), 3u);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(std::get<0>(events[i]), i + 2);
-        EXPECT_EQ(std::get<3>(events[i]), i + 2);
-    }
 }
 
 }  // namespace

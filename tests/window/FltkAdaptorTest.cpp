@@ -13,9 +13,9 @@ namespace {
 
 using MouseEvent = std::tuple<int, bool, int, int>;
 
-class Adaptor : public ::testing::Test {
+class FltkAdaptorEvents : public ::testing::Test {
 protected:
-    Adaptor() : window(320, 250, "adaptor"), view(0, 30, 300, 200) {
+    FltkAdaptorEvents() : window(320, 250, "adaptor"), view(0, 30, 300, 200) {
         window.end();
         window.resizable(view);
     }
@@ -49,7 +49,7 @@ protected:
     }};
 };
 
-TEST_F(Adaptor, StartsWithBothRedrawFlagsSet) {
+TEST_F(FltkAdaptorEvents, StartsWithBothRedrawFlagsSet) {
     EXPECT_TRUE(view.continuous);
     EXPECT_TRUE(view.redrawPending);
     view.setContinuous(false);
@@ -59,7 +59,7 @@ TEST_F(Adaptor, StartsWithBothRedrawFlagsSet) {
     EXPECT_TRUE(view.redrawPending);
 }
 
-TEST_F(Adaptor, DrawSetsViewportAndDepthTestBeforePaint) {
+TEST_F(FltkAdaptorEvents, DrawSetsViewportAndDepthTestBeforePaint) {
     window.show();
     paintOnce();
     EXPECT_EQ(viewport[2], 300);
@@ -72,7 +72,7 @@ TEST_F(Adaptor, DrawSetsViewportAndDepthTestBeforePaint) {
     EXPECT_EQ(viewport[3], 300);
 }
 
-TEST_F(Adaptor, ViewSqueezedPastNothingGetsAnEmptyViewport) {
+TEST_F(FltkAdaptorEvents, ViewSqueezedPastNothingGetsAnEmptyViewport) {
     window.show();
     paintOnce();
     window.size(320, 10);  // 40 pixels less than nothing for the view
@@ -81,7 +81,7 @@ TEST_F(Adaptor, ViewSqueezedPastNothingGetsAnEmptyViewport) {
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 
-TEST_F(Adaptor, ButtonsOneToThreeAndMotionBecomeMouseEvents) {
+TEST_F(FltkAdaptorEvents, ButtonsOneToThreeAndMotionBecomeMouseEvents) {
     EXPECT_EQ(deliver(FL_PUSH, 2, 10, 20), 1);
     EXPECT_EQ(deliver(FL_DRAG, 2, 11, 22), 1);
     EXPECT_EQ(deliver(FL_RELEASE, 2, 12, 23), 1);
@@ -96,13 +96,13 @@ TEST_F(Adaptor, ButtonsOneToThreeAndMotionBecomeMouseEvents) {
                                               {0, false, 7, 8}}));
 }
 
-TEST_F(Adaptor, OtherButtonsAreSwallowedSilently) {
+TEST_F(FltkAdaptorEvents, OtherButtonsAreSwallowedSilently) {
     EXPECT_EQ(deliver(FL_PUSH, 4, 10, 20), 1);
     EXPECT_EQ(deliver(FL_RELEASE, 5, 10, 20), 1);
     EXPECT_TRUE(mouse.empty());
 }
 
-TEST_F(Adaptor, KeysGoToTheToolkitAndEmitNothing) {
+TEST_F(FltkAdaptorEvents, KeysGoToTheToolkitAndEmitNothing) {
     Fl::e_keysym = 'a';
     EXPECT_EQ(view.handle(FL_KEYBOARD), view.Fl_Gl_Window::handle(FL_KEYBOARD));
     deliver(FL_ENTER, 0, 1, 1);
@@ -111,7 +111,7 @@ TEST_F(Adaptor, KeysGoToTheToolkitAndEmitNothing) {
     EXPECT_TRUE(mouse.empty());
 }
 
-TEST_F(Adaptor, WheelAndHomeBecomeSignalsAndOtherKeysStillReachTheToolkit) {
+TEST_F(FltkAdaptorEvents, WheelAndHomeBecomeSignalsAndOtherKeysStillReachTheToolkit) {
     Fl::e_dx = 0;
     Fl::e_dy = -300;
     EXPECT_EQ(view.handle(FL_MOUSEWHEEL), 1);

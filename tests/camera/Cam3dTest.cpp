@@ -1,6 +1,8 @@
+// The camera through the real Mesa: the view and the projection it loads.
 #include "camera/Cam3d.h"
 #include "camera/Orientation.h"
 #include "support/GlContext.h"
+#include "support/VecChecks.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -11,12 +13,6 @@
 namespace {
 
 using V3 = Vec<double, 3>;
-constexpr double pi = 3.141592653589793;
-
-void expectNear(const V3& a, const V3& b, double tol = 1e-6) {
-    for (int i = 0; i < 3; ++i)
-        EXPECT_NEAR(a[i], b[i], tol) << "element " << i;
-}
 
 // The current modelview matrix applied to a world point.
 V3 toEye(const V3& world) {
@@ -28,49 +24,13 @@ V3 toEye(const V3& world) {
     return eye;
 }
 
-TEST(Orientation, AxesAreOrthonormalAndForwardIsTheViewingDirection) {
-    for (double h : {0.0, 0.7, -2.5})
-        for (double p : {0.0, 0.4, -1.2})
-            for (double r : {0.0, 0.3}) {
-                V3 right, forward, up;
-                const V3 a(h, p, r);
-                axesOf(a, right, forward, up);
-                EXPECT_NEAR(right.length(), 1, 1e-12);
-                EXPECT_NEAR(forward.length(), 1, 1e-12);
-                EXPECT_NEAR(up.length(), 1, 1e-12);
-                EXPECT_NEAR(right.dot(forward), 0, 1e-12);
-                EXPECT_NEAR(forward.dot(up), 0, 1e-12);
-                EXPECT_NEAR(up.dot(right), 0, 1e-12);
-                expectNear(forward, directionOf(a), 1e-12);
-            }
-}
-
-TEST(Orientation, AnglesOfInvertsDirectionOfForPitchInsideTheOpenRange) {
-    for (double h : {0.0, 1.0, 3.0, -3.0, 7.0})
-        for (double p : {-1.5, -0.3, 0.0, 0.9, 1.5}) {
-            const V3 back = anglesOf(directionOf(V3(h, p, 0.4)));
-            EXPECT_NEAR(std::remainder(back[0] - h, 2 * pi), 0, 1e-9);
-            EXPECT_NEAR(back[1], p, 1e-9);
-            EXPECT_EQ(back[2], 0);
-        }
-}
-
-TEST(Orientation, AnglesOfNeverGivesNaN) {
-    expectNear(anglesOf(V3()), V3(), 0);
-    const V3 up = anglesOf(V3(0, 0, 5));
-    EXPECT_NEAR(up[1], pi / 2, 1e-12);
-    const V3 tiny = anglesOf(V3(1e-300, 0, -1e-300));
-    for (int i = 0; i < 3; ++i)
-        EXPECT_TRUE(std::isfinite(tiny[i]));
-}
-
-class CameraGl : public ::testing::Test {
+class Cam3dGl : public ::testing::Test {
 protected:
     GlContext gl{800, 400};
     Cam3d cam;
 };
 
-TEST_F(CameraGl, ZeroAnglesAtHeightThreeLookAlongPlusY) {
+TEST_F(Cam3dGl, ZeroAnglesAtHeightThreeLookAlongPlusY) {
     Coord c;
     c.position = V3(0, 0, 3);
     cam.setCoord(c);
@@ -80,7 +40,7 @@ TEST_F(CameraGl, ZeroAnglesAtHeightThreeLookAlongPlusY) {
     expectNear(toEye(V3(0, 0, 4)), V3(0, 1, 0));
 }
 
-TEST_F(CameraGl, ViewMatrixInvertsThePosesEyeAxes) {
+TEST_F(Cam3dGl, ViewMatrixInvertsThePosesEyeAxes) {
     Coord c;
     c.position = V3(0.5, -2, 1.25);
     c.angles = V3(0.8, -0.6, 0.3);
@@ -108,7 +68,7 @@ void expectProjectionIs(double fovV, double aspect) {
         EXPECT_NEAR(ours[i], expected[i], 1e-6) << "element " << i;
 }
 
-TEST_F(CameraGl, HorizontalFieldIsKeptAndVerticalDerivedFromTheViewport) {
+TEST_F(Cam3dGl, HorizontalFieldIsKeptAndVerticalDerivedFromTheViewport) {
     cam.applyProjection();
     EXPECT_FLOAT_EQ(cam.verticalFov(), 30);
     EXPECT_FLOAT_EQ(cam.horizontalFov(), 60);
@@ -118,14 +78,14 @@ TEST_F(CameraGl, HorizontalFieldIsKeptAndVerticalDerivedFromTheViewport) {
     EXPECT_EQ(mode, GL_MODELVIEW);
 }
 
-TEST_F(CameraGl, VerticalFieldIsKeptAfterSetVerticalFov) {
+TEST_F(Cam3dGl, VerticalFieldIsKeptAfterSetVerticalFov) {
     cam.setVerticalFov(45);
     cam.applyProjection();
     EXPECT_FLOAT_EQ(cam.horizontalFov(), 90);
     expectProjectionIs(45, 2);
 }
 
-TEST_F(CameraGl, ProjectionFollowsEveryViewportChange) {
+TEST_F(Cam3dGl, ProjectionFollowsEveryViewportChange) {
     cam.applyProjection();
     glViewport(0, 0, 400, 400);
     cam.applyProjection();
@@ -133,7 +93,7 @@ TEST_F(CameraGl, ProjectionFollowsEveryViewportChange) {
     expectProjectionIs(60, 1);
 }
 
-TEST_F(CameraGl, TallViewportsStopTheVerticalFieldAt150Degrees) {
+TEST_F(Cam3dGl, TallViewportsStopTheVerticalFieldAt150Degrees) {
     glViewport(0, 0, 400, 960);  // 144 degrees: still the plain ratio
     cam.applyProjection();
     EXPECT_FLOAT_EQ(cam.verticalFov(), 144);
@@ -148,7 +108,7 @@ TEST_F(CameraGl, TallViewportsStopTheVerticalFieldAt150Degrees) {
     }
 }
 
-TEST_F(CameraGl, ViewportShrunkToNothingLoadsNoInfinityAndRecovers) {
+TEST_F(Cam3dGl, ViewportShrunkToNothingLoadsNoInfinityAndRecovers) {
     for (int w : {0, 800}) {
         glViewport(0, 0, w, 800 - w);
         cam.applyProjection();

@@ -1,4 +1,3 @@
-#include "core/MyLight.h"
 #include "core/SmallOSD.h"
 #include "support/GlContext.h"
 
@@ -89,7 +88,7 @@ struct GlSnapshot {
     }
 };
 
-class OsdGl : public ::testing::Test {
+class SmallOSDGl : public ::testing::Test {
 protected:
     GlContext gl{400, 200};
     SmallOSD osd;
@@ -106,7 +105,7 @@ protected:
     }
 };
 
-TEST_F(OsdGl, HiddenDisplayDrawsNothing) {
+TEST_F(SmallOSDGl, HiddenDisplayDrawsNothing) {
     clearToGrey();
     osd.setPeriod(0.618001);
     osd.render();
@@ -114,7 +113,7 @@ TEST_F(OsdGl, HiddenDisplayDrawsNothing) {
     EXPECT_EQ(boxOf(0, 0, 0).count, 0);
 }
 
-TEST_F(OsdGl, WhiteTextOverBlackShadowNearTheLowerLeftCornerWithStateRestored) {
+TEST_F(SmallOSDGl, WhiteTextOverBlackShadowNearTheLowerLeftCornerWithStateRestored) {
     setUpScene();
     clearToGrey();
     osd.setPeriod(0.618001);
@@ -154,7 +153,7 @@ int widestGap() {
     return widest;
 }
 
-TEST_F(OsdGl, TheBlankAfterTheColonShowsItsWidth) {
+TEST_F(SmallOSDGl, TheBlankAfterTheColonShowsItsWidth) {
     clearToGrey();
     osd.setPeriod(0.618001);
     osd.setVisible(true);
@@ -165,7 +164,7 @@ TEST_F(OsdGl, TheBlankAfterTheColonShowsItsWidth) {
     EXPECT_GE(widestGap(), int(gl_width(' ')));
 }
 
-TEST_F(OsdGl, TextStaysInTheCornerAfterTheViewGrows) {
+TEST_F(SmallOSDGl, TextStaysInTheCornerAfterTheViewGrows) {
     gl.window().size(700, 500);
     for (int i = 0; i < 20; ++i)
         Fl::check();
@@ -180,21 +179,11 @@ TEST_F(OsdGl, TextStaysInTheCornerAfterTheViewGrows) {
     EXPECT_NEAR(white.minY, 22, 1);
 }
 
-TEST_F(OsdGl, ViewWithoutHeightGetsNoTextAndNoError) {
+TEST_F(SmallOSDGl, ViewWithoutHeightGetsNoTextAndNoError) {
     glViewport(0, 0, 400, 0);
     osd.setVisible(true);
     osd.render();
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
-}
-
-TEST(MyLight, SwitchesOnLightZeroOnly) {
-    GlContext gl(64, 64);
-    glDisable(GL_LIGHT0);
-    MyLight light;
-    light.enable();
-    EXPECT_TRUE(glIsEnabled(GL_LIGHT0));
-    EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
-    EXPECT_FALSE(glIsEnabled(GL_LIGHT1));
 }
 
 }  // namespace
