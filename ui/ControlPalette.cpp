@@ -352,13 +352,35 @@ Fl_Window* FlowerUI::makePalette() {
     paletteWindow->resizable(paletteScroll);  // shortened, it scrolls; its children keep their size
     paletteScroll->box(FL_FLAT_BOX);
 
+    makeMappingBox();
+    makeSpiralsBox();
+    makePrimitivesBox();
+    makeDensityBox();
+    makeBackgroundLightingBox();
+    makeNumberOfPointsBox();
+    makeGrowthBox();
+    makeColorPeriodBox();
+    makePointsBox();
+    makeLinesBox();
+    makePolygonsBox();
+    makeFixedSpiralsBox();
+
+    paletteScroll->end();
+    paletteWindow->end();
+    paletteWindow->set_non_modal();
+    return paletteWindow;
+}
+
+void FlowerUI::makeMappingBox() {
     box(0, 0, 84, 60, "Mapping");
     planarButton =
         iconButton(6, 20, planarIcon, FL_RADIO_BUTTON, FL_YELLOW, "Planar mapping", planarPressed);
     sphericButton = iconButton(42, 20, sphericIcon, FL_RADIO_BUTTON, FL_YELLOW, "Spheric mapping",
                                emitState<&FlowerUI::sphericChanged>, true);
     Fl_Group::current()->end();
+}
 
+void FlowerUI::makeSpiralsBox() {
     box(84, 0, 84, 60, "Spirals");
     fixedSpiralsButton = iconButton(90, 20, fixedSpiralsIcon, FL_RADIO_BUTTON, FL_YELLOW,
                                     "Fixed spirals", fixedSpiralsPressed);
@@ -367,7 +389,9 @@ Fl_Window* FlowerUI::makePalette() {
                                        "Adaptative spirals", adaptiveSpiralsPressed, true);
     adaptiveSpiralsButton->down_box(FL_FLAT_BOX);
     Fl_Group::current()->end();
+}
 
+void FlowerUI::makePrimitivesBox() {
     box(0, 60, 168, 60, "Primitives");
     showPointsButton =
         iconButton(24, 80, pointsIcon, FL_TOGGLE_BUTTON, FL_GREEN, "Mostrar/ocultar puntos",
@@ -379,7 +403,9 @@ Fl_Window* FlowerUI::makePalette() {
         iconButton(108, 80, polygonsIcon, FL_TOGGLE_BUTTON, FL_GREEN, "Mostrar/ocultar polígonos",
                    emitState<&FlowerUI::showPolygonsChanged>, true);
     Fl_Group::current()->end();
+}
 
+void FlowerUI::makeDensityBox() {
     box(0, 120, 168, 60, "Density");
     uniformDensityButton = iconButton(24, 140, uniformDensityIcon, FL_RADIO_BUTTON, FL_YELLOW,
                                       "Uniform density - Central growth faster",
@@ -391,7 +417,9 @@ Fl_Window* FlowerUI::makePalette() {
         iconButton(108, 140, slowCentreIcon, FL_RADIO_BUTTON, FL_YELLOW, "Central growth slower",
                    emitWhenOn<&FlowerUI::slowCentreSelected>);
     Fl_Group::current()->end();
+}
 
+void FlowerUI::makeBackgroundLightingBox() {
     box(0, 180, 168, 60, "Background / Lighting", true);
     backgroundColorButton =
         colorButton(30, 198, Fl_Color(237), "Choose background color...", backgroundColorPressed);
@@ -412,7 +440,9 @@ Fl_Window* FlowerUI::makePalette() {
     lightingButton->callback(lightingPressed);
     lightingButton->when(FL_WHEN_RELEASE_ALWAYS);
     Fl_Group::current()->end();
+}
 
+void FlowerUI::makeNumberOfPointsBox() {
     box(0, 240, 168, 60, "Number of points");
     // Logarithmic: syncPointCountSlider sets the real range from the field's.
     pointCountSlider =
@@ -423,7 +453,9 @@ Fl_Window* FlowerUI::makePalette() {
               pointCountTyped, 50, 99999, 1, 4181);
     pointCountMaxOutput = limit(120, 42, 99999);
     Fl_Group::current()->end();
+}
 
+void FlowerUI::makeGrowthBox() {
     box(0, 300, 168, 60, "Growth");
     growthSpeedSlider = slider(6, 338, 156, 18, "Drag to modify growing speed",
                                emitValue<&FlowerUI::growthSpeedChanged>, 0, 1, 0.001, 0.1);
@@ -435,7 +467,9 @@ Fl_Window* FlowerUI::makePalette() {
     restart->tooltip("Restart growth from start");
     restart->callback(restartPressed);
     Fl_Group::current()->end();
+}
 
+void FlowerUI::makeColorPeriodBox() {
     box(0, 360, 168, 120, "Color period");
     periodStartButton = textButton(6, 384, 42, 18, "Start", "Start color flow", periodStartPressed);
     periodStopButton = textButton(48, 384, 42, 18, "Stop", "Stop color flow", periodStopPressed);
@@ -454,7 +488,9 @@ Fl_Window* FlowerUI::makePalette() {
         input(66, 450, 84, 18, "Incr.", FL_GRAY, "Color period increment (per frame)",
               emitValue<&FlowerUI::periodIncrementChanged>, -1, 1, 0.00000001, kStartIncrement);
     Fl_Group::current()->end();
+}
 
+void FlowerUI::makePointsBox() {
     box(168, 0, 168, 120, "Points");
     pointColorButton = colorButton(
         174, 24, FL_RED, "Choose point color...",
@@ -471,7 +507,9 @@ Fl_Window* FlowerUI::makePalette() {
     pointSizeSlider = legendSlider(222, 72, 108, "Point size",
                                    emitValue<&FlowerUI::pointSizeChanged>, sizeRampIcon, 0);
     Fl_Group::current()->end();
+}
 
+void FlowerUI::makeLinesBox() {
     box(168, 120, 168, 120, "Lines");
     lineColorButton = colorButton(
         174, 144, Fl_Color(32), "Choose line color...",
@@ -494,7 +532,9 @@ Fl_Window* FlowerUI::makePalette() {
     lineWidthSlider = legendSlider(222, 192, 108, "Line width",
                                    emitValue<&FlowerUI::lineWidthChanged>, widthRampIcon, 0);
     Fl_Group::current()->end();
+}
 
+void FlowerUI::makePolygonsBox() {
     box(168, 240, 168, 120, "Polygons", true);
     // Lies beneath the colour and marker buttons: reached from the keyboard only.
     polygonWhiteButton = new Fl_Button(186, 266, 54, 10, "Blanco");
@@ -523,7 +563,9 @@ Fl_Window* FlowerUI::makePalette() {
         iconButton(174, 312, flatSmoothIcon, FL_TOGGLE_BUTTON, kFlatSelection,
                    "Flat / smooth polygon color", emitState<&FlowerUI::flatPolygonColorChanged>);
     Fl_Group::current()->end();
+}
 
+void FlowerUI::makeFixedSpiralsBox() {
     fixedSpiralsGroup = box(168, 360, 168, 120, "Fixed spirals");
     Fl_Group* targets = new Fl_Group(174, 374, 78, 58);
     maskTargetLinesButton = iconButton(180, 384, linesIcon, FL_RADIO_BUTTON, FL_YELLOW,
@@ -549,9 +591,4 @@ Fl_Window* FlowerUI::makePalette() {
     }
     fixedSpiralsGroup->end();
     fixedSpiralsGroup->deactivate();
-
-    paletteScroll->end();
-    paletteWindow->end();
-    paletteWindow->set_non_modal();
-    return paletteWindow;
 }

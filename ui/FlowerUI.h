@@ -199,4 +199,19 @@ public:
         visit(polygonMaskQuery, "polygonMaskQuery");
         visit(spareFlagB, "spareFlagB");
     }
+
+private:
+    // The palette's boxes, each built where it stands, in the order of the headings above.
+    void makeMappingBox();
+    void makeSpiralsBox();
+    void makePrimitivesBox();
+    void makeDensityBox();
+    void makeBackgroundLightingBox();
+    void makeNumberOfPointsBox();
+    void makeGrowthBox();
+    void makeColorPeriodBox();
+    void makePointsBox();
+    void makeLinesBox();
+    void makePolygonsBox();
+    void makeFixedSpiralsBox();
 };
