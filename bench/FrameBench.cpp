@@ -114,20 +114,14 @@ void ownWork(benchmark::State& state) {
     state.counters["allocs"] = allocationsPerIteration(before);
 }
 
-BENCHMARK(wholeFrame)
-    ->ArgNames({"N", "adaptive"})
-    ->ArgsProduct({{4181, 99999}, {1, 0}})
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
-BENCHMARK(vertexArrayReference)
-    ->ArgNames({"N", "adaptive"})
-    ->ArgsProduct({{4181, 99999}, {1, 0}})
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
-BENCHMARK(ownWork)
-    ->ArgNames({"N", "adaptive"})
-    ->ArgsProduct({{4181, 99999}, {1, 0}})
-    ->Unit(benchmark::kMillisecond);
+// Each benchmark at both counts, adaptive and fixed.
+void countsAndModes(benchmark::internal::Benchmark* b) {
+    b->ArgNames({"N", "adaptive"})->ArgsProduct({{4181, 99999}, {1, 0}})->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(wholeFrame)->Apply(countsAndModes)->UseRealTime();
+BENCHMARK(vertexArrayReference)->Apply(countsAndModes)->UseRealTime();
+BENCHMARK(ownWork)->Apply(countsAndModes);
 
 }  // namespace
 

@@ -82,25 +82,27 @@ bool TrackView::follows(DragEvent const& e) {
     return !dragIgnored;
 }
 
-void TrackView::rotateDrag(DragEvent const& e) {
+bool TrackView::turnsOrPans(DragEvent const& e) {
     if (!follows(e))
-        return;
+        return false;
     if (e.start || e.end) {
         turnRate[0] = turnRate[1] = 0;
-        return;
+        return false;
     }
+    return true;
+}
+
+void TrackView::rotateDrag(DragEvent const& e) {
+    if (!turnsOrPans(e))
+        return;
     turnRate[0] += -0.001 * dx(e);
     turnRate[1] += -0.001 * dy(e);
 }
 
+// Beginning or ending a pan stops the turn; the pan itself glides on.
 void TrackView::panDrag(DragEvent const& e) {
-    if (!follows(e))
+    if (!turnsOrPans(e))
         return;
-    // Beginning or ending a pan stops the turn; the pan itself glides on.
-    if (e.start || e.end) {
-        turnRate[0] = turnRate[1] = 0;
-        return;
-    }
     panRate[0] = -0.001 * dx(e);
     panRate[1] = 0.001 * dy(e);
 }

@@ -30,6 +30,9 @@ public:
 
 private:
     bool follows(DragEvent const& e);
+    // Whether a turn or pan drag's event moves the camera: one followed,
+    // between its beginning and its end; beginning or ending stops the turn.
+    bool turnsOrPans(DragEvent const& e);
 
     Vec<double, 3> centre;
     Coord coord;

@@ -2,8 +2,8 @@
 # own: starts it with the swap clock preloaded (every buffer swap's time, one
 # line of nanoseconds, in its swap log), finds its windows, moves the palette
 # off the view and sets the point count and growth speed through the palette
-# widgets. Sourced by tools/real_frames.sh, tools/soak.sh and tools/own_cpu.sh,
-# after they set BUILD to the build folder.
+# widgets. Sourced by the measuring scripts and the screenshot script, after
+# they set BUILD to the build folder.
 
 drive_dir=$(mktemp -d)
 drive_server=
@@ -127,4 +127,28 @@ start_full_flower() {
     start_spiravel "$BUILD/spiravel"
     grow_full_flower 99999
     echo "load average with the flower full: $(cut -d ' ' -f 1-3 /proc/loadavg) ($(nproc) cores)"
+}
+
+# take_turns N TURN: the real program and reference_view, each with a full
+# flower of N points and stopped but for its turns: SLICES turns each of
+# `TURN PID LOG OUT`, one program after the other, OUT being
+# $drive_dir/ours or $drive_dir/reference; both ended afterwards.
+take_turns() {
+    start_spiravel "$BUILD/spiravel"
+    grow_full_flower "$1"
+    ours=$program_pid ours_log=$swap_log
+    kill -STOP "$ours"
+
+    start_program "$BUILD/bench/reference_view" "$1"
+    xdotool windowmove "$(find_window "^Reference view\$")" 0 730
+    wait_frames "$program_pid" "$swap_log" 20
+    kill -STOP "$program_pid"
+
+    : >"$drive_dir/ours" && : >"$drive_dir/reference"
+    for _ in $(seq "$SLICES"); do
+        "$2" "$ours" "$ours_log" "$drive_dir/ours"
+        "$2" "$program_pid" "$swap_log" "$drive_dir/reference"
+    done
+    stop_program "$ours"
+    stop_program "$program_pid"
 }

@@ -44,23 +44,7 @@ echo "load average at the start: $(cut -d ' ' -f 1-3 /proc/loadavg) ($(nproc) co
 echo "ms a frame, all CPU (of it the system's)"
 printf '%-6s %16s %16s %6s\n' N program reference ratio
 for n in $COUNTS; do
-    start_spiravel "$BUILD/spiravel"
-    grow_full_flower "$n"
-    ours=$program_pid ours_log=$swap_log
-    kill -STOP "$ours"
-
-    start_program "$BUILD/bench/reference_view" "$n"
-    find_window "^Reference view\$" >/dev/null
-    wait_frames "$program_pid" "$swap_log" 20
-    kill -STOP "$program_pid"
-
-    : >"$drive_dir/ours" && : >"$drive_dir/reference"
-    for _ in $(seq "$SLICES"); do
-        cpu_turn "$ours" "$ours_log" "$drive_dir/ours"
-        cpu_turn "$program_pid" "$swap_log" "$drive_dir/reference"
-    done
-    stop_program "$ours"
-    stop_program "$program_pid"
+    take_turns "$n" cpu_turn
 
     a=$(per_frame "$drive_dir/ours") b=$(per_frame "$drive_dir/reference")
     printf '%-6s %16s %16s %6s\n' "$n" "$a" "$b" "$(awk -v a="${a% *}" -v b="${b% *}" 'BEGIN { printf "%.1f", a / b }')"

@@ -35,23 +35,7 @@ start_server
 echo "load average at the start: $(load) ($(nproc) cores)"
 printf '%-6s %12s %12s %6s\n' N program reference ratio
 for n in 99999 4181; do
-    start_spiravel "$BUILD/spiravel"
-    grow_full_flower "$n"
-    ours=$program_pid ours_log=$swap_log
-    kill -STOP "$ours"
-
-    start_program "$BUILD/bench/reference_view" "$n"
-    xdotool windowmove "$(find_window "^Reference view\$")" 0 730
-    wait_frames "$program_pid" "$swap_log" 20
-    kill -STOP "$program_pid"
-
-    : >"$drive_dir/ours" && : >"$drive_dir/reference"
-    for _ in $(seq "$SLICES"); do
-        time_turn "$ours" "$ours_log" "$drive_dir/ours"
-        time_turn "$program_pid" "$swap_log" "$drive_dir/reference"
-    done
-    stop_program "$ours"
-    stop_program "$program_pid"
+    take_turns "$n" time_turn
 
     a=$(median "$drive_dir/ours") b=$(median "$drive_dir/reference")
     printf '%-6s %9s ms %9s ms %6s   (%d and %d frames)\n' "$n" "$a" "$b" \

@@ -72,20 +72,18 @@ TEST_F(Palette, FixedSpiralsOpensTheFamilyBoxWithTheModelsLineMask) {
 }
 
 TEST_F(Palette, ToggleButtonsEmitTheirState) {
-    const std::pair<Fl_Button*, const char*> toggles[] = {
-        {ui.showPointsButton, "showPointsChanged"},
-        {ui.showLinesButton, "showLinesChanged"},
-        {ui.showPolygonsButton, "showPolygonsChanged"},
-        {ui.flatLineButton, "flatLineColorChanged"},
-        {ui.flatPolygonButton, "flatPolygonColorChanged"},
-        {ui.periodOsdButton, "showPeriodChanged"},
-    };
-    for (auto [button, signal] : toggles) {
+    auto expectToggled = [&](Fl_Button* button, const char* signal) {
         const bool before = button->value();
         click(button);
         click(button);
         EXPECT_EQ(log.take(), (Calls{call(signal, !before), call(signal, before)})) << signal;
-    }
+    };
+    expectToggled(ui.showPointsButton, "showPointsChanged");
+    expectToggled(ui.showLinesButton, "showLinesChanged");
+    expectToggled(ui.showPolygonsButton, "showPolygonsChanged");
+    expectToggled(ui.flatLineButton, "flatLineColorChanged");
+    expectToggled(ui.flatPolygonButton, "flatPolygonColorChanged");
+    expectToggled(ui.periodOsdButton, "showPeriodChanged");
 }
 
 TEST_F(Palette, DensityRadiosEmitWhenTheyComeOn) {

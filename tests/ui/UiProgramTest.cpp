@@ -8,6 +8,8 @@
 
 #include <cstdlib>
 #include <functional>
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -50,6 +52,18 @@ protected:
             << "the view's corner shows once the palette is gone";
     }
 
+    using Spot = std::pair<int, int>;
+    // The flower shows at (x, y); the palette clicks `away` leave the clear
+    // colour there, and the click `back` brings the flower back; then a clean end.
+    void expectClicksEmptyAndRefill(int x, int y, std::initializer_list<Spot> away, Spot back) {
+        ASSERT_TRUE(waitAt(x, y, flower));
+        for (auto [cx, cy] : away) click(palette, cx, cy);
+        EXPECT_TRUE(waitAt(x, y, startBackground));
+        click(palette, back.first, back.second);
+        EXPECT_TRUE(waitAt(x, y, flower));
+        expectCleanEndOnClosingMain();
+    }
+
     Window reopenPaletteFromTheMenu() {
         click(main, 68, 15);  // "&View"
         click(main, 80, 42);  // its only item, "Control &palette"
@@ -79,30 +93,16 @@ TEST_F(UiProgram, BackgroundColourFromTheChooserReachesTheClearColour) {
     expectCleanEndOnClosingMain();
 }
 
+// Points, lines and polygons off: nothing but the clear colour is left.
 TEST_F(UiProgram, PrimitiveTogglesEmptyAndRefillTheView) {
-    ASSERT_TRUE(waitAt(flowerX, flowerY, flower));
-
-    // Points, lines and polygons off: nothing but the clear colour is left.
-    click(palette, 42, 98);
-    click(palette, 84, 98);
-    click(palette, 126, 98);
-    EXPECT_TRUE(waitAt(flowerX, flowerY, startBackground));
-    click(palette, 126, 98);
-    EXPECT_TRUE(waitAt(flowerX, flowerY, flower));
-    expectCleanEndOnClosingMain();
+    expectClicksEmptyAndRefill(flowerX, flowerY, {{42, 98}, {84, 98}, {126, 98}}, {126, 98});
 }
 
 TEST_F(UiProgram, PlanarMappingFlattensTheSphereIntoASmallerDisc) {
     // Seen from 3 units away the unit sphere's outline has a radius of about
     // 335 pixels, the unit disc one of about 300: this pixel lies between.
     const int rimX = 564 + 320, rimY = 363;
-    ASSERT_TRUE(waitAt(rimX, rimY, flower));
-
-    click(palette, 24, 38);
-    EXPECT_TRUE(waitAt(rimX, rimY, startBackground));
-    click(palette, 60, 38);
-    EXPECT_TRUE(waitAt(rimX, rimY, flower));
-    expectCleanEndOnClosingMain();
+    expectClicksEmptyAndRefill(rimX, rimY, {{24, 38}}, {60, 38});
 }
 
 TEST_F(UiProgram, OsdButtonShowsThePeriodOverTheScene) {
