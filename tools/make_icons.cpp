@@ -7,6 +7,8 @@
 // Text is rendered by the toolkit, so an X display is needed: `make icons`
 // runs the build's make_icons under xvfb-run. SHEET, when given, gets every
 // pixmap at four times its size on the ground it is shown on.
+#include "core/MathConstants.h"
+
 #include <FL/Fl.H>
 #include <FL/fl_draw.H>
 #include <FL/x.H>
@@ -28,7 +30,7 @@
 
 namespace {
 
-constexpr double pi = 3.14159265358979323846;
+using math::pi;
 constexpr double goldenAngle = pi * (3.0 - 2.23606797749979);
 
 struct Rgba {
