@@ -80,9 +80,13 @@ bool FrameLoop::frameWanted() {
 
 void FrameLoop::drawInAnotherLoop(void* self) {
     FrameLoop& loop = *static_cast<FrameLoop*>(self);
-    // The wait that runs this timeout goes on to draw what is damaged.
-    if (loop.seen() && loop.frameWanted())
+    // Drawn here rather than by the wait that runs the timeout: a late
+    // timeout comes again at once to keep the rate, and two redraws before
+    // one flush would make one frame.
+    if (loop.seen() && loop.frameWanted()) {
         loop.view.redraw();
+        Fl::flush();
+    }
     Fl::repeat_timeout(loop.period, drawInAnotherLoop, self);
 }
 
