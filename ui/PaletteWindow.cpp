@@ -91,16 +91,33 @@ void PaletteWindow::resize(int x, int y, int w, int h) {
 }
 
 int PaletteWindow::handle(int event) {
-    if (Fl_Window::handle(event))
-        return 1;
+    int used = Fl_Window::handle(event);
     // Tab past the last control, or Shift+Tab before the first: the groups
     // hand the key on at their ends, and the window's only child is the scroll
     // area, so nobody took it. Round again from the other end, which the
     // scroll area's first or last control takes as the key says.
-    if (event == FL_KEYBOARD && Fl::event_key() == FL_Tab &&
+    if (!used && event == FL_KEYBOARD && Fl::event_key() == FL_Tab &&
         !Fl::event_state(FL_CTRL | FL_ALT | FL_META))
-        return child(0)->take_focus();
-    return 0;
+        used = child(0)->take_focus();
+    // The key that moved the focus is taken on the way down, mostly by a
+    // box; its release comes up to the window, and the focus is settled then.
+    if (event == FL_KEYUP)
+        keepFocusInSight();
+    return used;
+}
+
+void PaletteWindow::keepFocusInSight() {
+    Fl_Scroll* scroll = FlowerUI::of(this).paletteScroll;
+    const Fl_Widget* focus = Fl::focus();
+    if (!focus || !focus->inside(scroll) || h() >= fullHeight_)
+        return;
+    int move = 0;
+    if (focus->y() < scroll->y())
+        move = focus->y() - scroll->y();
+    else if (focus->y() + focus->h() > scroll->y() + scroll->h())
+        move = focus->y() + focus->h() - (scroll->y() + scroll->h());
+    if (move != 0)
+        scroll->scroll_to(scroll->xposition(), std::clamp(scroll->yposition() + move, 0, fullHeight_ - h()));
 }
 
 void PaletteWindow::placeWith(Fl_Window& mainWindow) {

@@ -24,6 +24,8 @@ private:
     // Shorter than its layout, the palette is wider by the vertical scroll
     // bar, so that no horizontal one cuts off a column.
     int widthAt(int height) const;
+    // Shortened, the palette scrolls the control the keyboard has reached into sight.
+    void keepFocusInSight();
 
     const int fullWidth_;
     const int fullHeight_;

@@ -28,6 +28,10 @@ TypedField::TypedField(int x, int y, int w, int h, const char* label)
 }
 
 int TypedField::handle(int event) {
+    // Hidden, a window takes the focus along without a word to the field:
+    // what was typed is settled here as if the focus had left.
+    if (event == FL_HIDE && take())
+        do_callback();
     const int used = Fl_Value_Input::handle(event);
     setUpText();  // the toolkit sets both up again for every event it passes on
     return used;
@@ -75,4 +79,7 @@ void TypedField::showValueInForce() {
     char text[128];
     format(text);
     input.value(text);
+    // From its first digit, all of it selected: a narrow field would show
+    // the end of a longer text, "-1.00000000" as "1.00000000".
+    input.position(0, input.size());
 }

@@ -1,9 +1,10 @@
 // A number field a person types into. Its text is read as a decimal number,
 // in exponent form too, whatever the field's step; text that is no number, or
 // a number out of range, reaches nobody while it is typed. Committed (Return,
-// Tab, the focus leaving), a number out of range lands on the nearest limit
-// and anything else gives way to the value in force again. value() is always
-// the value in force: what the field last called back with, or was set to.
+// Tab, the focus leaving, the field hidden with its window), a number out of range lands on the nearest limit
+// and anything else gives way to the value in force again, shown from its
+// first digit. value() is always the value in force: what the field last
+// called back with, or was set to.
 #pragma once
 
 #include <FL/Fl_Value_Input.H>

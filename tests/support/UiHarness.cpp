@@ -116,6 +116,8 @@ void key(int keysym, const char* text, int state) {
     Fl::e_length = int(std::strlen(buffer));
     Fl::e_state = state;
     Fl::handle(FL_KEYBOARD, Fl::focus()->top_window());
+    if (Fl::focus())
+        Fl::handle(FL_KEYUP, Fl::focus()->top_window());  // and let go, as a person does
 }
 
 void type(const std::string& text) {

@@ -50,7 +50,8 @@ void click(Fl_Widget* w);  // at its centre
 // Presses a valuator at its centre, drags the pointer to x, and lets go.
 void dragTo(Fl_Widget* valuator, int x);
 
-// Keys to whatever has the focus, with the modifiers given (FL_SHIFT, ...).
+// A key pressed and let go, to whatever has the focus, with the modifiers
+// given (FL_SHIFT, ...).
 void key(int keysym, const char* text = "", int state = 0);
 void type(const std::string& text);
 

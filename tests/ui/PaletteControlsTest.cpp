@@ -9,6 +9,7 @@
 #include <FL/Fl_Slider.H>
 #include <FL/Fl_Value_Input.H>
 #include <FL/Fl_Window.H>
+#include <FL/Fl_Scroll.H>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -292,6 +293,41 @@ TEST_F(Palette, ColourModesSwitchTheOffsetSliders) {
     EXPECT_FALSE(ui.polygonColorFlowButton->value());
     EXPECT_FALSE(ui.polygonFlowOffsetSlider->active());
     EXPECT_EQ(log.take(), Calls{call("polygonColorChosen", Vec<float, 3>(1, 1, 1))});
+}
+
+// Hiding the palette settles what was typed, as leaving the field does; the
+// value in force then shows from its first digit, even in a narrow field.
+TEST_F(Palette, HidingSettlesATypedEntryShownFromItsStart) {
+    ui.pointCountInput->take_focus();
+    ui.pointCountInput->input.position(0, ui.pointCountInput->input.size());
+    type("1e9");
+    EXPECT_EQ(log.take(), Calls{});
+    key(FL_Escape);
+    EXPECT_EQ(log.take(), Calls{call("pointCountChanged", 99999)});
+    EXPECT_STREQ(ui.pointCountInput->input.value(), "99999");
+
+    showDrawn(ui.paletteWindow);
+    ui.periodIncrementInput->take_focus();
+    ui.periodIncrementInput->input.position(0, ui.periodIncrementInput->input.size());
+    type("-5");
+    key(FL_Tab);
+    EXPECT_EQ(log.take(), (Calls{call("periodIncrementChanged", -1)}));
+    EXPECT_EQ(ui.periodIncrementInput->input.position(), 0) << "the minus sign in sight";
+}
+
+// Shortened, the palette scrolls each control the keyboard reaches into sight.
+TEST_F(Palette, TabScrollsTheShortenedPaletteToTheFocus) {
+    ui.paletteWindow->size(ui.paletteWindow->w(), 200);
+    showDrawn(ui.paletteWindow);
+    const Fl_Scroll& scroll = *ui.paletteScroll;
+    ui.planarButton->take_focus();
+    for (int i = 0; i < 40; ++i) {
+        key(FL_Tab);
+        const Fl_Widget* f = Fl::focus();
+        ASSERT_TRUE(f->y() >= scroll.y() && f->y() + f->h() <= scroll.y() + scroll.h())
+            << "Tab " << i + 1 << " reached a control out of sight";
+    }
+    ui.paletteWindow->size(ui.paletteWindow->w(), 480);
 }
 
 TEST_F(Palette, TabGoesRoundAndTheFocusLeavesNoPictureBehind) {
