@@ -16,8 +16,10 @@ void FltkAdaptor::draw() {
     glViewport(0, 0, std::max(w(), 0), std::max(h(), 0));
     glEnable(GL_DEPTH_TEST);
     paint.emit();
-    // The view stays damaged, so that the toolkit draws it again at its next
-    // pass even where nothing asks: frames go on in any event loop.
+    // Leaves the view damaged for the event loop's next pass. The toolkit
+    // clears a window's damage once it has drawn it, so this alone draws no
+    // further frame: the frame loop asks for each one, and its timeout does
+    // while another event loop runs.
     redraw();
 }
 
